@@ -1,0 +1,182 @@
+#pragma once
+// The main window: the one table the game is played at. It owns the table
+// state (the public gb/my/att/b variables), every control of the table and
+// the game's state machine. Other parts reach the game through the one
+// instance, Main::instance().
+//
+// The window's work is spread over several files, one concept each:
+//   MainControls.cpp      the controls, their geometry and the layout procedures
+//   MainRun.cpp           start-up, game set-up and the state machine
+//   MainTimers.cpp        the pacing timers and the go-on click
+//   MainToolbar.cpp       toolbar buttons and click forwarding
+//   MainDealing.cpp       dealing, bidding turns and the highest bid
+//   MainBidButtons.cpp    the human's bid buttons
+//   MainColourButtons.cpp the human's colour buttons
+//   MainDiscardBuy.cpp    colour choice, discard and buying
+//   MainTrickPlay.cpp     trick play
+//   MainScoring.cpp       deal scoring and game end
+//   ../gamelog/*.cpp      the game log, replays and the debug capture
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "Controls.h"
+#include "Dialogs.h"
+#include "KortHand.h"
+#include "Packe.h"
+#include "Timers.h"
+
+class Main {
+public:
+    // Builds the window and all its controls. The dialogs answer every modal
+    // question the game asks (Qt dialogs in the programs, a script in tests).
+    explicit Main(forms::Dialogs& dialogs);
+    ~Main();
+    Main(const Main&) = delete;
+    Main& operator=(const Main&) = delete;
+
+    // The one main window of the running program (null before it exists).
+    static Main* instance();
+
+    // ---- table state ----
+    std::string gbInstallPath;   // installation folder, ends with "/"
+    bool GamePlaying = false;
+    std::int32_t myGameStatus = 0;
+    short gbHogstaBudet = 0;     // highest bid; 5 while the dealer is asked after three passes
+    std::int32_t gbBjuditHogst = 0;  // seat of the highest bid
+    std::int32_t gbFarg = 0;     // trump colour code
+    std::int32_t attSaka = 0;    // dealer (already the next deal's during trick play)
+    std::int32_t harPacko = 0;   // dealer of the deal in play
+    std::int32_t attBjuda = 0;   // seat to bid
+    short gbTmpRang = 0;
+    short gbTmpPoang = 0;
+    std::string gbTmpTyp;
+    short gbVi = 0;
+    short gbDe = 0;
+    bool bReplay = false;
+    bool bSuggest = false;
+    bool bLogging = false;
+    bool gbDEBUGCapture = false;
+
+    // ---- the window and its runtime ----
+    forms::Form form;
+    forms::TimerScheduler scheduler;
+    forms::Dialogs& dialogs;
+
+    // A modal message box with the application's title; the game's timers
+    // stand still while it is open.
+    int MsgBox(const std::string& prompt, int style = forms::mb::OKOnly, const std::string& title = "");
+    std::optional<std::string> InputBox(const std::string& prompt, const std::string& title = "",
+                                        const std::string& defaultText = "");
+    // The title of message boxes: the product name.
+    static const char* AppTitle();
+
+    // ---- card controls ----
+    std::array<KortHand, 4> Hand;
+    std::array<KortHand, 4> Bord;
+    KortHand KortKilled;
+    ::Packe Packe;
+
+    // ---- timers ----
+    forms::Timer Timer1;
+    forms::Timer Timer2;
+    forms::Timer Timer3;
+    forms::Timer TimerAD;
+
+    // ---- image buttons (up face in front of its pressed face) ----
+    forms::Image ImgKlUp, ImgKlDn, ImgHjUp, ImgHjDn, ImgSpUp, ImgSpDn, ImgRuUp, ImgRuDn;
+    forms::Image ImgReloadUp, ImgReloadDn, ImgReplayUp, ImgReplayDn, ImgContUp, ImgContDn;
+    forms::Image ImgAboutUp, ImgAboutDn, ImgExitUp, ImgExitDn, ImgTraceUp, ImgTraceDn;
+    forms::Image ImgSuggestUp, ImgSuggestDn;
+
+    // ---- other pictures ----
+    forms::Image ImgKlChosen, ImgRuChosen, ImgHjChosen, ImgSpChosen;
+    std::array<forms::Image, 4> ImgPlayer;
+    std::array<forms::Image, 4> PakkoImageXP;
+    forms::Image Image1, Image2;
+    forms::Image ImgDebug;
+    std::array<forms::Image, 11> ImgBudNamn;  // bidder of each score-sheet row
+
+    // ---- picture boxes ----
+    std::array<forms::PictureBox, 10> PBBid;
+    std::array<forms::PictureBox, 10> PBBidDN;
+    std::array<forms::PictureBox, 11> PBBudet;
+    // glyph strips (hidden; sources for painting)
+    forms::PictureBox PBNumbersBlack, PBNumbersBlackDN, PBNumbersGoldDN, PBNumbersBlue;
+    forms::PictureBox PBButtonsBackground, PBButtonsBackgroundDN;
+    forms::PictureBox PBStrike;
+
+    // ---- labels ----
+    std::array<forms::Label, 4> Label;
+    std::array<forms::Label, 4> LabelBud;
+    std::array<forms::Label, 11> LabelVi;
+    std::array<forms::Label, 11> LabelDe;
+    forms::Label LblStatisticVi, LblStatisticDe;
+    forms::Label LblScore, LlbAnimate, LblGameOver, LblClickVidare, LblSuggest;
+    forms::Label LblKilledCards, LblNotInPlay, LblTicker;
+    forms::Label LblReplay, LlbDisabled, LblLogFileName;
+
+    // ---- other controls ----
+    forms::ListBox LBTrace;
+    forms::CommandButton BtnPlaylog, BtnLoadlog, BtnDebugMsg;
+    forms::Line Line1, Line2, Line3;
+
+    // ---- controls and layout (MainControls.cpp) ----
+    void CreateControls();
+    void TomAllaBord();
+    void TomAllaHander();
+    void PrepareHandsForPlay();
+    void LayoutPackImages();
+    void PakkoBort();
+    void PakkoLiten();
+    void LayoutBordForDeal();
+    void LayoutBordForPlay();
+
+    // ---- start-up and state machine (MainRun.cpp) ----
+    void Form_Load();
+    void Form_Unload();
+    void Run();
+    void SetUpGame();
+    void ResetGame();
+
+    // ---- timers and the go-on click (MainTimers.cpp) ----
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void AdvanceMe();
+
+    // ---- toolbar and click forwarding (MainToolbar.cpp) ----
+
+    // ---- dealing and bidding turns (MainDealing.cpp) ----
+
+    // ---- human bid buttons (MainBidButtons.cpp) ----
+    void LoadBjudform(short bid);
+    void UnloadBjudform();
+
+    // ---- human colour buttons (MainColourButtons.cpp) ----
+    void LoadFargForm();
+    void UnloadFargForm();
+
+    // ---- colour choice, discard and buying (MainDiscardBuy.cpp) ----
+
+    // ---- trick play (MainTrickPlay.cpp) ----
+    void PlayInit();
+    void Play();
+    void PlayNext();
+    void PlayCardIDX(short rang);
+
+    // ---- deal scoring and game end (MainScoring.cpp) ----
+    void Aftermath();
+    void ContinueAfterRound();
+
+    // ---- game log, replays, debug capture (gamelog/) ----
+    void Log(const std::string& line);
+    void LogInit();
+    void LogClose();
+
+private:
+    static Main* instance_;
+};

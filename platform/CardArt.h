@@ -1,0 +1,20 @@
+#pragma once
+// Our card-drawing library: draws the 52 card faces (card number = face
+// index * 4 + suit index, suits clubs, diamonds, hearts, spades), a back and
+// the highlighted look, at 71 x 96 pixels or scaled, onto a pixel surface.
+// The calls keep the argument lists the hand control draws with.
+
+#include <QImage>
+
+#include <cstdint>
+
+// Mode: 0 face up, 1 back, 2 highlighted.
+bool cdtInit(int* width, int* height);
+bool cdtDraw(QImage* dc, int x, int y, int card, int mode, std::uint32_t color);
+bool cdtDrawExt(QImage* dc, int x, int y, int dx, int dy, int card, int mode, std::uint32_t color);
+void cdtTerm();
+
+// The picture of a card's back, at the library's card size.
+const QImage& CardBackPicture();
+// One face at its natural size (for tests and other pictures).
+QImage CardFaceImage(int card, int mode);

@@ -1,0 +1,133 @@
+#include "SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cstdlib>
+#include <map>
+#include <sstream>
+#include <utility>
+
+namespace settings {
+
+namespace {
+using Records = std::map<std::pair<std::string, std::string>, std::string>;
+
+std::string envOr(const char* name) {
+    const char* v = std::getenv(name);
+    return v && *v ? std::string(v) : std::string();
+}
+
+// Reads every record of a scope file; a missing or damaged file gives what
+// could be read, never an error.
+Records load(const std::string& path) {
+    Records out;
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly)) return out;
+    const QByteArray data = f.readAll();
+    std::istringstream in(data.toStdString());
+    std::string line, section;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == ';') continue;
+        if (line.front() == '[') {
+            const auto close = line.find(']');
+            section = close == std::string::npos ? std::string() : Unescape(line.substr(1, close - 1));
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (eq == std::string::npos || section.empty()) continue;
+        out[{section, Unescape(line.substr(0, eq))}] = Unescape(line.substr(eq + 1));
+    }
+    return out;
+}
+
+bool save(const std::string& path, const Records& records) {
+    QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
+    QSaveFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    std::string text, section;
+    bool first = true;
+    for (const auto& [key, value] : records) {
+        if (first || key.first != section) {
+            section = key.first;
+            text += (first ? "" : "\n") + std::string("[") + Escape(section) + "]\n";
+            first = false;
+        }
+        text += Escape(key.second) + "=" + Escape(value) + "\n";
+    }
+    if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+}  // namespace
+
+std::string SettingsFolder() {
+    std::string dir = envOr("LUMRA_SETTINGS_DIR");
+    if (!dir.empty()) return dir;
+    dir = envOr("XDG_CONFIG_HOME");
+    if (dir.empty()) {
+        const std::string home = envOr("HOME");
+        dir = (home.empty() ? QDir::homePath().toStdString() : home) + "/.config";
+    }
+    return dir + "/Lumra Quest";
+}
+
+std::string ScopeFile(bool localScope) { return SettingsFolder() + (localScope ? "/local.ini" : "/user.ini"); }
+
+std::optional<std::string> Read(bool localScope, const std::string& section, const std::string& name) {
+    const Records r = load(ScopeFile(localScope));
+    const auto it = r.find({section, name});
+    if (it == r.end()) return std::nullopt;
+    return it->second;
+}
+
+bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value) {
+    const std::string path = ScopeFile(localScope);
+    Records r = load(path);
+    r[{section, name}] = value;
+    return save(path, r);
+}
+
+std::string Escape(const std::string& raw) {
+    std::string out;
+    for (char c : raw) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '=': out += "\\e"; break;
+        case '[': out += "\\o"; break;
+        case ']': out += "\\c"; break;
+        case ';': out += "\\s"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string Unescape(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        switch (text[++i]) {
+        case 'r': out += '\r'; break;
+        case 'n': out += '\n'; break;
+        case 'e': out += '='; break;
+        case 'o': out += '['; break;
+        case 'c': out += ']'; break;
+        case 's': out += ';'; break;
+        default: out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace settings

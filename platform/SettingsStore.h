@@ -1,0 +1,30 @@
+#pragma once
+// The persistent store behind the game's registry values: one text file per
+// scope ("local" and "user") in the settings folder, holding
+// section / name / value records. Every call opens the file, reads or
+// writes it and closes it again; nothing is cached, so two running programs
+// see each other's writes. Writes are atomic (a temporary file renamed over
+// the old one); a damaged or unreadable file reads as missing values.
+//
+// The settings folder is $LUMRA_SETTINGS_DIR when set (tests use it), else
+// $XDG_CONFIG_HOME/Lumra Quest, else ~/.config/Lumra Quest.
+
+#include <optional>
+#include <string>
+
+namespace settings {
+
+std::string SettingsFolder();
+// The file that holds one scope's values ("local.ini" or "user.ini").
+std::string ScopeFile(bool localScope);
+
+std::optional<std::string> Read(bool localScope, const std::string& section, const std::string& name);
+// False when the value could not be written (the caller stays silent).
+bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value);
+
+// The escaping used in the files, exposed for tests: backslash, CR, LF,
+// "=", "[" and "]" are written as escapes so a value may hold any character.
+std::string Escape(const std::string& raw);
+std::string Unescape(const std::string& text);
+
+}  // namespace settings
