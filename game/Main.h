@@ -149,18 +149,27 @@ public:
     void AdvanceMe();
 
     // ---- toolbar and click forwarding (MainToolbar.cpp) ----
+    void ConnectToolbarHandlers();
 
     // ---- dealing and bidding turns (MainDealing.cpp) ----
+    void StartDeal();
+    void DealStep();
+    void BjudNext();
+    void ResolveHighestBid();
 
     // ---- human bid buttons (MainBidButtons.cpp) ----
     void LoadBjudform(short bid);
     void UnloadBjudform();
+    void ShowBjudSuggestButton();
 
     // ---- human colour buttons (MainColourButtons.cpp) ----
     void LoadFargForm();
     void UnloadFargForm();
 
     // ---- colour choice, discard and buying (MainDiscardBuy.cpp) ----
+    void AskTrumpColour();
+    void DiscardRound();
+    void PackBuyRound();
 
     // ---- trick play (MainTrickPlay.cpp) ----
     void PlayInit();
@@ -172,10 +181,14 @@ public:
     void Aftermath();
     void ContinueAfterRound();
 
+    // ---- news ticker (NewsTicker.cpp) ----
+    void TimerAD_Timer();
+
     // ---- game log, replays, debug capture (gamelog/) ----
     void Log(const std::string& line);
     void LogInit();
     void LogClose();
+    void SaveDebugCapture();
 
 private:
     static Main* instance_;

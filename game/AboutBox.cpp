@@ -1,0 +1,4 @@
+#include "AboutBox.h"
+
+// The about box is not built yet.
+void ShowAboutBox() {}

@@ -1,0 +1,17 @@
+#pragma once
+// The texts that differ between the Swedish and the English build.
+
+#include <string>
+
+extern std::string QuitQuestionText;
+extern std::string TooManyCardsText;
+extern std::string CardsNotInPlayText;
+extern std::string AreYouSureText;
+extern std::string NewsTickerText;
+
+// Sets the texts above and the language-dependent captions of the table.
+void LoadLanguageTexts();
+std::string AboutTitleText();
+std::string RightsLineText();
+std::string AboutInfoText();
+std::string ResetStatisticsText();

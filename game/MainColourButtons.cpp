@@ -1,0 +1,5 @@
+#include "Main.h"
+
+// The colour buttons are not built yet.
+void Main::LoadFargForm() {}
+void Main::UnloadFargForm() {}

@@ -1,0 +1,5 @@
+#include "Main.h"
+
+// Deal scoring is not built yet.
+void Main::Aftermath() {}
+void Main::ContinueAfterRound() {}

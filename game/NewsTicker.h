@@ -1,0 +1,5 @@
+#pragma once
+// The scrolling message shown when a game is over.
+
+void StartTicker();
+void StopTicker();

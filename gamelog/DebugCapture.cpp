@@ -1,0 +1,4 @@
+#include "Main.h"
+
+// The debug capture is not built yet.
+void Main::SaveDebugCapture() {}

@@ -1,0 +1,6 @@
+#pragma once
+// The tagged lines each deal hands to the game-log sink (Main::Log).
+
+void LogScoreAndDeck();
+void LogTrumpsBeforeBuying();
+void DumpPlayParameters();
