@@ -182,6 +182,13 @@ public:
     // A whole click: press and release at one point.
     void ClickAt(int px, int py, int button = 1);
 
+    // Asks whoever shows the form to close it (unload); set by the view or
+    // the modal dialog that shows it.
+    std::function<void()> OnCloseRequest;
+    void RequestClose() {
+        if (OnCloseRequest) OnCloseRequest();
+    }
+
     // Set by a view to repaint at once; empty when headless.
     std::function<void()> RepaintNow;
     void RefreshNow() {

@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "Controls.h"
+
 namespace forms {
 
 int ScriptedDialogs::MsgBox(const std::string& prompt, int style, const std::string& title) {
@@ -31,6 +33,17 @@ std::optional<std::string> ScriptedDialogs::ChooseLogFile(const std::string& sta
         return a;
     }
     return std::nullopt;
+}
+
+void ScriptedDialogs::ShowModal(Form& form) {
+    shown.push_back({"ShowModal", form.Caption, 0, ""});
+    if (onShowModal) onShowModal(form);
+}
+
+bool ScriptedDialogs::OpenLink(const std::string& target, int showMode) {
+    shown.push_back({"OpenLink", target, showMode, ""});
+    openedLinks.push_back(target);
+    return true;
 }
 
 int ScriptedDialogs::CountOf(const std::string& kind) const {

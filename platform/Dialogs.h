@@ -4,11 +4,14 @@
 // dialogs (QtDialogs); tests answer them from a script (ScriptedDialogs).
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace forms {
+
+class Form;
 
 // Message-box styles and answers, combined as the callers need them.
 namespace mb {
@@ -36,6 +39,12 @@ public:
                                                 const std::string& defaultText) = 0;
     // Lets the player pick a log file ("*.txt"), starting in a folder.
     virtual std::optional<std::string> ChooseLogFile(const std::string& startFolder) = 0;
+    // Shows a window of its own (the about box) modally; returns when the
+    // form asks to close (Form::RequestClose).
+    virtual void ShowModal(Form& form) = 0;
+    // Opens a web or mail link with the desktop's handler; showMode 3 asks
+    // for a maximised window. False when nothing could open it.
+    virtual bool OpenLink(const std::string& target, int showMode) = 0;
 };
 
 // Answers from a script, recording what was asked. With nothing scripted a
@@ -53,11 +62,16 @@ public:
     std::deque<std::optional<std::string>> inputAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
     std::vector<Shown> shown;
+    // Called with a form shown modally, so a test can act in it.
+    std::function<void(Form&)> onShowModal;
+    std::vector<std::string> openedLinks;
 
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
     std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
     std::optional<std::string> ChooseLogFile(const std::string& startFolder) override;
+    void ShowModal(Form& form) override;
+    bool OpenLink(const std::string& target, int showMode) override;
     int CountOf(const std::string& kind) const;
 };
 
