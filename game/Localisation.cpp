@@ -1,4 +1,12 @@
+// The texts that differ between the Swedish and the English build. Every
+// choice compares the build language with "SVENSKA" first, then "ENGLISH";
+// any other value gives no text at all.
 #include "Localisation.h"
+
+#include <cstring>
+
+#include "BuildLanguage.h"
+#include "Main.h"
 
 std::string QuitQuestionText;
 std::string TooManyCardsText;
@@ -6,9 +14,64 @@ std::string CardsNotInPlayText;
 std::string AreYouSureText;
 std::string NewsTickerText;
 
-// The language texts are not filled in yet.
-void LoadLanguageTexts() {}
-std::string AboutTitleText() { return ""; }
-std::string RightsLineText() { return ""; }
-std::string AboutInfoText() { return ""; }
-std::string ResetStatisticsText() { return ""; }
+const char* const ProductWebAddress = "www.lumraquest.example";
+const char* const SupportMailAddress = "support@lumraquest.example";
+
+namespace {
+
+enum class Language { Swedish, English, None };
+
+Language buildLanguage() {
+    if (std::strcmp(BuildLanguage, "SVENSKA") == 0) return Language::Swedish;
+    if (std::strcmp(BuildLanguage, "ENGLISH") == 0) return Language::English;
+    return Language::None;
+}
+
+std::string pick(const char* swedish, const char* english) {
+    switch (buildLanguage()) {
+        case Language::Swedish: return swedish;
+        case Language::English: return english;
+        case Language::None: break;
+    }
+    return "";
+}
+
+}  // namespace
+
+void LoadLanguageTexts() {
+    const Language lang = buildLanguage();
+    if (lang == Language::None) return;
+    const bool sv = lang == Language::Swedish;
+    QuitQuestionText = sv ? "Vill Du faktiskt sluta?" : "Do you really want to quit?";
+    TooManyCardsText = sv ? "har mera än 6 kort" : "has more than 6 cards";
+    CardsNotInPlayText = sv ? "KORT INTE I SPEL" : "CARDS NOT IN PLAY";
+    AreYouSureText = sv ? "Är du saker?" : "Are you sure?";
+    if (Main* m = Main::instance()) {
+        m->LblClickVidare.Caption = sv ? "Klick för att gå vidare..." : "Click to proceed...";
+        m->LblReplay.Caption = sv ? "Omspel ..." : "Replay ...";
+        m->LlbDisabled.Caption = sv ? "inte aktiv" : "Disabled";
+    }
+    NewsTickerText = sv ? std::string("Besök ") + ProductWebAddress + " för nyheter och uppdateringar av Lumra Quest!"
+                        : std::string("Visit ") + ProductWebAddress + " for news and updates of Lumra Quest!";
+}
+
+std::string AboutTitleText() { return pick("Om Lumra Quest", "About Lumra Quest"); }
+
+std::string ResetStatisticsText() { return pick("Nolla statistiken", "Reset Statistics"); }
+
+std::string AboutInfoText() {
+    const std::string cr = "\r";
+    switch (buildLanguage()) {
+        case Language::Swedish:
+            return std::string("Understöd din egen sakanskola med en liten donation. ") +
+                   "Så många stackare har redan sakat ihjäl sig." + cr + cr + "Förbättringsförslag till " +
+                   SupportMailAddress;
+        case Language::English: return "Contact:" + cr + SupportMailAddress + cr + "for support";
+        case Language::None: break;
+    }
+    return "";
+}
+
+std::string RightsLineText() {
+    return pick("Copyright © Kelvarn. Alla rättigheter förbehållna.", "Copyright © Kelvarn. All rights reserved.");
+}

@@ -11,6 +11,8 @@ Main::Main(forms::Dialogs& d)
     Timer3.Name = "Timer3";
     TimerAD.Name = "TimerAD";
     CreateControls();
+    ConnectTimers();
+    ConnectToolbarHandlers();
 }
 
 Main::~Main() {

@@ -147,9 +147,26 @@ public:
     void Timer2_Timer();
     void Timer3_Timer();
     void AdvanceMe();
+    // Connects the four timers to their tick handlers.
+    void ConnectTimers();
+    // Both ways out of a finished deal (the go-on click, Continue): stop the
+    // animation, lower the table cards, clear a finished game, deal anew.
+    void ContinueWithNextDeal();
 
     // ---- toolbar and click forwarding (MainToolbar.cpp) ----
     void ConnectToolbarHandlers();
+    void ImgContUp_MouseDown();
+    void ImgContUp_MouseUp();
+    void ImgReloadUp_MouseDown();
+    void ImgReloadUp_MouseUp();
+    void ImgAboutUp_MouseDown();
+    void ImgAboutUp_MouseUp();
+    void ImgExitUp_MouseDown();
+    void ImgExitUp_MouseUp();
+    void ImgSuggestUp_MouseDown(int button, int shift, float x, float y);
+    void ImgSuggestDn_MouseDown(int button, int shift, float x, float y);
+    void ImgTraceUp_Click();
+    void ImgTraceDn_Click();
 
     // ---- dealing and bidding turns (MainDealing.cpp) ----
     void StartDeal();

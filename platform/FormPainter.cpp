@@ -1,0 +1,155 @@
+#include "FormPainter.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+#include "Controls.h"
+
+namespace forms {
+
+namespace {
+
+QColor toColor(Rgb c) { return QColor::fromRgb(static_cast<QRgb>(c)); }
+
+QRect pixelRect(const Control& c) { return QRect(c.PixelLeft(), c.PixelTop(), c.PixelWidth(), c.PixelHeight()); }
+
+Qt::Alignment alignmentOf(Alignment a) {
+    switch (a) {
+        case Alignment::Right: return Qt::AlignRight;
+        case Alignment::Center: return Qt::AlignHCenter;
+        case Alignment::Left: break;
+    }
+    return Qt::AlignLeft;
+}
+
+void paintLabel(QPainter& p, const Label& l) {
+    const QRect r = pixelRect(l);
+    if (l.BackOpaque) p.fillRect(r, toColor(l.BackColor));
+    if (l.Caption.empty()) return;
+    p.save();
+    p.setClipRect(r);
+    p.setFont(LabelFont(l));
+    p.setPen(toColor(l.ForeColor));
+    p.drawText(r, static_cast<int>(alignmentOf(l.TextAlign) | Qt::AlignTop) | Qt::TextWordWrap,
+               CaptionText(l.Caption));
+    p.restore();
+}
+
+void paintImage(QPainter& p, const Image& img) {
+    if (!img.Picture || img.Picture->isNull()) return;
+    if (img.Stretch) {
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(pixelRect(img), *img.Picture);
+        p.restore();
+    } else {
+        p.drawImage(img.PixelLeft(), img.PixelTop(), *img.Picture);
+    }
+}
+
+// A windowed control shows its own surface, cut to its size.
+void paintSurface(QPainter& p, const Control& c, const QImage& surface, Rgb back) {
+    const QRect r = pixelRect(c);
+    if (surface.isNull()) {
+        p.fillRect(r, toColor(back));
+        return;
+    }
+    p.drawImage(r.topLeft(), surface, QRect(0, 0, r.width(), r.height()));
+}
+
+void paintListBox(QPainter& p, const ListBox& lb) {
+    const QRect r = pixelRect(lb);
+    p.fillRect(r, toColor(lb.BackColor));
+    p.save();
+    p.setClipRect(r);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(11);
+    p.setFont(f);
+    p.setPen(toColor(lb.ForeColor));
+    const int lineH = QFontMetrics(f).height();
+    const int rows = std::max(1, (r.height() - 4) / std::max(1, lineH));
+    // The newest lines are the ones worth seeing.
+    const int first = std::max(0, lb.ListCount() - rows);
+    int y = r.top() + 2;
+    for (int i = first; i < lb.ListCount(); ++i, y += lineH)
+        p.drawText(QRect(r.left() + 3, y, r.width() - 6, lineH), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextExpandTabs,
+                   QString::fromStdString(lb.Items[static_cast<std::size_t>(i)]));
+    p.setPen(Qt::black);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.restore();
+}
+
+void paintButton(QPainter& p, const CommandButton& b) {
+    const QRect r = pixelRect(b);
+    p.save();
+    p.fillRect(r, QColor(212, 208, 200));
+    p.setPen(Qt::white);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(QColor(64, 64, 64));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(11);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    p.drawText(r, Qt::AlignCenter, QString::fromStdString(b.Caption));
+    p.restore();
+}
+
+void paintLine(QPainter& p, const Line& l) {
+    p.save();
+    p.setPen(QPen(toColor(l.BorderColor), 1));
+    p.drawLine(QPoint(TwipsToPixels(l.X1), TwipsToPixels(l.Y1)), QPoint(TwipsToPixels(l.X2), TwipsToPixels(l.Y2)));
+    p.restore();
+}
+
+}  // namespace
+
+QString CaptionText(const std::string& caption) {
+    QString s = QString::fromStdString(caption);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QChar('\r'), QChar('\n'));
+    return s;
+}
+
+QFont LabelFont(const Label& label) {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    // Point sizes as on the 96-dpi screens the table was laid out for.
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(label.FontPointSize * 96.0 / 72.0))));
+    f.setBold(label.FontBold);
+    return f;
+}
+
+void PaintControl(QPainter& p, const Control& c) {
+    if (!c.Visible) return;
+    if (const auto* l = dynamic_cast<const Label*>(&c)) return paintLabel(p, *l);
+    if (const auto* i = dynamic_cast<const Image*>(&c)) return paintImage(p, *i);
+    if (const auto* pb = dynamic_cast<const PictureBox*>(&c)) return paintSurface(p, c, pb->Surface, pb->BackColor);
+    if (const auto* uc = dynamic_cast<const UserControl*>(&c)) return paintSurface(p, c, uc->Surface, RGB(0, 128, 0));
+    if (const auto* lb = dynamic_cast<const ListBox*>(&c)) return paintListBox(p, *lb);
+    if (const auto* b = dynamic_cast<const CommandButton*>(&c)) return paintButton(p, *b);
+    if (const auto* ln = dynamic_cast<const Line*>(&c)) return paintLine(p, *ln);
+}
+
+void PaintForm(QPainter& p, const Form& form) {
+    p.fillRect(QRect(0, 0, TwipsToPixels(form.ClientWidth), TwipsToPixels(form.ClientHeight)),
+               toColor(form.BackColor));
+    for (const Control* c : form.PaintOrder()) PaintControl(p, *c);
+}
+
+QImage RenderForm(const Form& form, double scale) {
+    const int w = std::max(1, TwipsToPixels(form.ClientWidth));
+    const int h = std::max(1, TwipsToPixels(form.ClientHeight));
+    const double s = scale > 0 ? scale : 1.0;
+    QImage img(static_cast<int>(std::lround(w * s)), static_cast<int>(std::lround(h * s)), QImage::Format_RGB32);
+    img.fill(toColor(form.BackColor));
+    QPainter p(&img);
+    p.scale(s, s);
+    PaintForm(p, form);
+    return img;
+}
+
+}  // namespace forms
