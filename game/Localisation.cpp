@@ -7,15 +7,13 @@
 
 #include "BuildLanguage.h"
 #include "Main.h"
+#include "ProductAddresses.h"
 
 std::string QuitQuestionText;
 std::string TooManyCardsText;
 std::string CardsNotInPlayText;
 std::string AreYouSureText;
 std::string NewsTickerText;
-
-const char* const ProductWebAddress = "www.lumraquest.example";
-const char* const SupportMailAddress = "support@lumraquest.example";
 
 namespace {
 

@@ -9,11 +9,6 @@ extern std::string CardsNotInPlayText;
 extern std::string AreYouSureText;
 extern std::string NewsTickerText;
 
-// The product's web address (window caption, ticker, about box) and the
-// support mail address.
-extern const char* const ProductWebAddress;
-extern const char* const SupportMailAddress;
-
 // Sets the texts above and the language-dependent captions of the table.
 void LoadLanguageTexts();
 std::string AboutTitleText();

@@ -10,6 +10,7 @@
 #include "Main.h"
 #include "NewsTicker.h"
 #include "PlayState.h"
+#include "ProductAddresses.h"
 #include "Registry.h"
 #include "Rng.h"
 #include "ScoreAnimation.h"
@@ -134,7 +135,7 @@ void runTrickPlay(Main& m) {
 void Main::Form_Load() {
     // This platform's installation folder stands in for the Windows default.
     gbInstallPath = withTrailingSeparator(GetRegistryValue("local", "Install", "Dir", DefaultInstallFolder()));
-    form.Caption = std::string("Lumra Quest 2.3") + " --- " + ProductWebAddress;
+    form.Caption = std::string(ProductNameAndVersion) + " --- " + ProductWebAddress;
     myGameStatus = 0;
     GamePlaying = false;
     Run();
