@@ -1,7 +1,137 @@
-#include "KortHand.h"
+// A seat's play in a trick and the play suggestion for the human.
+#include <array>
+#include <cstdint>
+#include <string>
 
-// A seat's play is not built yet.
-void KortHand::Play() {}
-void KortHand::PlayIt(int) {}
-short KortHand::FindCardIDXofRang(int) const { return -1; }
-void KortHand::SuggestSYD() {}
+#include "BuildLanguage.h"
+#include "EngineBridge.h"
+#include "KortHand.h"
+#include "Main.h"
+#include "PlayRules.h"
+#include "PlayState.h"
+#include "SuggestionTexts.h"
+
+namespace {
+constexpr std::uint32_t kBlack = forms::RGB(0, 0, 0);
+
+// The seat words of the play lines carry one trailing blank.
+const std::array<const char*, 4> kSeatWord = {"SYD ", "VAST ", "NORD ", "OST "};
+
+// Rises with every card that leaves a hand for the table, so a seat's turn
+// can tell whether the play engine played a card for it.
+std::uint64_t cardsPut = 0;
+
+std::int32_t seatToPlay() { return CurrentSeat & 3; }
+
+bool isTrickIndex(int t) { return t >= 0 && t < 7; }
+
+// The first trump of the hand in hand order, 1-based; 0 when there is none.
+int firstTrumpIndex(const KortHand& h, std::int32_t trump) {
+    for (int i = 1; i <= h.colHand.Count(); ++i)
+        if (IsTrump(*h.colHand.Item(i), trump)) return i;
+    return 0;
+}
+}  // namespace
+
+void KortHand::Play() {
+    Main* m = Main::instance();
+    if (!m) return;
+    const std::int32_t seat = seatToPlay();
+    if (mySpelarTyp == 1) {
+        ChoosePlayCard(seat);
+        activity_ = 1;
+        m->Timer1.Tag = "Suggest";
+        return;
+    }
+    const std::uint64_t before = cardsPut;
+    ChoosePlayCard(seat);
+    if (cardsPut != before) return;  // the engine played, and the game has moved on from there
+    // The engine named no card this seat holds: play the default card, its
+    // first trump, so the table does not freeze on this turn.
+    if (&m->Hand[seatToPlay()] != this) return;
+    int idx = firstTrumpIndex(*this, m->gbFarg);
+    if (idx == 0) return;
+    RuleTrace = "No card chosen: first trump played";
+    RuleProbabilityText.clear();
+    PlayIt(idx);
+}
+
+void KortHand::PlayIt(int idx) {
+    Main* m = Main::instance();
+    if (!m) return;
+    const std::int32_t seat = seatToPlay();
+    // Only the hand whose turn it is may play; a stale click on another
+    // hand must not put a card down for the seat to play.
+    if (&m->Hand[seat] != this) return;
+    if (idx > colHand.Count() || idx < 1) {
+        m->MsgBox("ERROR - Wrong index");
+        return;
+    }
+    // Checked before anything moves, so a refused card stays in the hand.
+    if (!IsTrump(*colHand.Item(idx), m->gbFarg)) {
+        m->MsgBox("ERROR - Card chosen not right color");
+        return;
+    }
+    ++CardsPlayedCount;
+    Kort* k = TakeACard(idx);
+    ++cardsPut;
+
+    m->gbTmpPoang = k->Poang;
+    m->gbTmpRang = k->Rang;
+    m->gbTmpTyp = k->Typ;
+    k->Kop = false;
+
+    short rang = k->Rang;
+    if (rang >= 0 && rang <= 14) {
+        PlayCardFlags[rang] = -1;
+        RankPlayedInTrick[rang] = TrickCount;
+    }
+    ++SeatCardsPlayed[seat];
+    if (isTrickIndex(TrickCount)) TrickRangHistory[seat][TrickCount] = rang;
+
+    NoteWithheldFive(rang);
+    m->PlayCardIDX(rang);
+
+    // Trace and log are written now: the next seat's turn, run from
+    // PlayNext below, may run the engine again and replace its texts.
+    const std::string word = kSeatWord[seat];
+    m->LBTrace.AddItem(word + "\t" + RuleProbabilityText + "   " + RuleTrace);
+    m->Log(word + "plays: " + k->Typ);
+    if (mySpelarTyp == 1) m->Log("Suggestion:");
+    m->Log(RulesVersion);
+    m->Log(RuleProbabilityText + "   " + RuleTrace);
+    for (int i = 0; i < 5; ++i) m->Log("");
+
+    if (bordHand_) bordHand_->AddACardOSort(k, true);
+    refresh();
+
+    activity_ = 0;
+    if (mySpelarTyp == 1) SuggestedCardIndex = 0;  // the suggestion was for this card
+    m->Label[seat].ForeColor = kBlack;
+    m->PlayNext();
+}
+
+short KortHand::FindCardIDXofRang(int rang) const {
+    const Main* m = Main::instance();
+    const std::int32_t trump = m ? m->gbFarg : 0;
+    short found = -1;
+    short i = 0;
+    for (const Kort* k : colHand) {
+        ++i;
+        if (IsTrump(*k, trump) && k->Rang == rang) found = i;
+    }
+    return found;
+}
+
+void KortHand::SuggestSYD() {
+    Main* m = Main::instance();
+    if (!m || !m->bSuggest) return;
+    KortHand& h = m->Hand[seatToPlay()];
+    // Only while the human's hand waits for its card; otherwise the index
+    // and text belong to a turn that is over.
+    if (h.HandAktivitat() != 1) return;
+    if (SuggestedCardIndex > 0) h.StickOut(SuggestedCardIndex);
+    m->LblSuggest.Caption = LookupSuggestionText(m->gbInstallPath + mySuggestionAI, "<INPLAY>", SuggestText,
+                                                 std::string("<") + BuildLanguage + ">");
+    if (m->bLogging) m->LblSuggest.Visible = true;
+}

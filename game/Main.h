@@ -173,26 +173,45 @@ public:
     void DealStep();
     void BjudNext();
     void ResolveHighestBid();
+    short DealTickCount = 0;       // passes dealt, then quiet ticks before bidding
+    std::int32_t DealSeat = 0;     // seat that gets the next three cards
 
     // ---- human bid buttons (MainBidButtons.cpp) ----
     void LoadBjudform(short bid);
     void UnloadBjudform();
     void ShowBjudSuggestButton();
+    void PBBid_MouseDown(int Index);
+    void PBBid_MouseUp(int Index);
+    // Wires the bid and colour buttons' mouse events to their handlers.
+    void ConnectBiddingHandlers();
 
     // ---- human colour buttons (MainColourButtons.cpp) ----
     void LoadFargForm();
     void UnloadFargForm();
+    void ImgKlUp_MouseDown();
+    void ImgRuUp_MouseDown();
+    void ImgHjUp_MouseDown();
+    void ImgSpUp_MouseDown();
+    void ImgKlUp_MouseUp();
+    void ImgRuUp_MouseUp();
+    void ImgHjUp_MouseUp();
+    void ImgSpUp_MouseUp();
 
     // ---- colour choice, discard and buying (MainDiscardBuy.cpp) ----
     void AskTrumpColour();
     void DiscardRound();
     void PackBuyRound();
+    void DiscardAndDraw(std::int32_t seat, short count);
+    void FillHandToSix(std::int32_t seat);
+    void RefreshTable();
 
     // ---- trick play (MainTrickPlay.cpp) ----
     void PlayInit();
     void Play();
     void PlayNext();
     void PlayCardIDX(short rang);
+    short GetPlayCardIDX(short idx) const;
+    short GetRoundDataRang(std::int32_t seat) const;
 
     // ---- deal scoring and game end (MainScoring.cpp) ----
     void Aftermath();
