@@ -11,6 +11,7 @@ Main::Main(forms::Dialogs& d)
     Timer3.Name = "Timer3";
     TimerAD.Name = "TimerAD";
     CreateControls();
+    ConnectBiddingHandlers();
     ConnectTimers();
     ConnectToolbarHandlers();
 }

@@ -196,6 +196,9 @@ public:
     void ImgRuUp_MouseUp();
     void ImgHjUp_MouseUp();
     void ImgSpUp_MouseUp();
+    // The Continue button shares the diamonds button's place; it is put
+    // away while the colour buttons show and comes back after the choice.
+    bool ContHiddenForColours = false;
 
     // ---- colour choice, discard and buying (MainDiscardBuy.cpp) ----
     void AskTrumpColour();

@@ -1,5 +1,78 @@
+// The human's colour buttons: shown when the human holds the highest bid;
+// a click names the trump colour and moves the game on to the discard.
+#include <string>
+
 #include "Main.h"
 
-// The colour buttons are not built yet.
-void Main::LoadFargForm() {}
-void Main::UnloadFargForm() {}
+namespace {
+struct ColourButton {
+    forms::Image* up;
+    forms::Image* dn;
+    std::int32_t bit;
+    const char* firstLine;
+    const char* word;
+    forms::Image* chosen;
+};
+
+ColourButton buttonOf(Main& m, std::int32_t bit) {
+    switch (bit) {
+    case 1: return {&m.ImgKlUp, &m.ImgKlDn, 1, "HUMAN Selects color Klöver", "KLOVER", &m.ImgKlChosen};
+    case 2: return {&m.ImgRuUp, &m.ImgRuDn, 2, "HUMAN Selects color Ruter", "RUTER", &m.ImgRuChosen};
+    case 4: return {&m.ImgHjUp, &m.ImgHjDn, 4, "HUMAN Selects color Hjärter", "HJARTER", &m.ImgHjChosen};
+    default: return {&m.ImgSpUp, &m.ImgSpDn, 8, "HUMAN Selects color Spader", "SPADER", &m.ImgSpChosen};
+    }
+}
+
+void restoreContinue(Main& m) {
+    if (!m.ContHiddenForColours) return;
+    m.ContHiddenForColours = false;
+    m.ImgContUp.Visible = true;
+}
+
+void pressColour(Main& m, std::int32_t bit) {
+    const ColourButton b = buttonOf(m, bit);
+    b.up->Visible = false;
+    b.dn->Visible = true;
+}
+
+void chooseColour(Main& m, std::int32_t bit) {
+    const ColourButton b = buttonOf(m, bit);
+    for (forms::Image* up : {&m.ImgKlUp, &m.ImgRuUp, &m.ImgSpUp, &m.ImgHjUp}) up->Visible = false;
+    b.dn->Visible = false;
+    restoreContinue(m);
+    m.gbFarg = b.bit;
+    m.Hand[static_cast<std::size_t>(m.gbBjuditHogst & 3)].MinFarg = m.gbFarg;
+    m.Log(b.firstLine);
+    m.Log("<FARG>");
+    m.Log(b.word);
+    b.chosen->Visible = true;
+    m.Label[static_cast<std::size_t>(m.gbBjuditHogst & 3)].ForeColor = forms::RGB(0, 0, 0);
+    m.myGameStatus = 5;
+    m.Log(std::string(60, '*'));
+    m.Run();  // starts the discard; nothing may follow
+}
+}  // namespace
+
+void Main::LoadFargForm() {
+    // Otherwise Continue, in front, would take the diamonds button's clicks.
+    if (ImgContUp.Visible) {
+        ImgContUp.Visible = false;
+        ContHiddenForColours = true;
+    }
+    for (forms::Image* up : {&ImgKlUp, &ImgRuUp, &ImgHjUp, &ImgSpUp}) up->Visible = true;
+}
+
+void Main::UnloadFargForm() {
+    for (forms::Image* img : {&ImgKlUp, &ImgRuUp, &ImgSpUp, &ImgHjUp, &ImgKlDn, &ImgRuDn, &ImgSpDn, &ImgHjDn})
+        img->Visible = false;
+    restoreContinue(*this);
+}
+
+void Main::ImgKlUp_MouseDown() { pressColour(*this, 1); }
+void Main::ImgRuUp_MouseDown() { pressColour(*this, 2); }
+void Main::ImgHjUp_MouseDown() { pressColour(*this, 4); }
+void Main::ImgSpUp_MouseDown() { pressColour(*this, 8); }
+void Main::ImgKlUp_MouseUp() { chooseColour(*this, 1); }
+void Main::ImgRuUp_MouseUp() { chooseColour(*this, 2); }
+void Main::ImgHjUp_MouseUp() { chooseColour(*this, 4); }
+void Main::ImgSpUp_MouseUp() { chooseColour(*this, 8); }
