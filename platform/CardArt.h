@@ -5,6 +5,8 @@
 // The calls keep the argument lists the hand control draws with.
 
 #include <QImage>
+#include <QPainterPath>
+#include <QRectF>
 
 #include <cstdint>
 
@@ -18,3 +20,6 @@ void cdtTerm();
 const QImage& CardBackPicture();
 // One face at its natural size (for tests and other pictures).
 QImage CardFaceImage(int card, int mode);
+// The outline of a suit symbol (0 clubs, 1 diamonds, 2 hearts, 3 spades)
+// filling a rectangle; the table's pictures use the same shapes.
+QPainterPath SuitShape(int suit, const QRectF& r);
