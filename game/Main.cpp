@@ -14,6 +14,7 @@ Main::Main(forms::Dialogs& d)
     ConnectBiddingHandlers();
     ConnectTimers();
     ConnectToolbarHandlers();
+    ConnectLogHandlers();
 }
 
 Main::~Main() {

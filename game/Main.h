@@ -228,6 +228,26 @@ public:
     void LogInit();
     void LogClose();
     void SaveDebugCapture();
+    // Wires the log, replay and debug-capture controls (called by the constructor).
+    void ConnectLogHandlers();
+    // The sink keeps nothing itself; a listener sees every line handed to it,
+    // in order (tests, the table driver). Returns an id for removal.
+    using LogListener = std::function<void(const std::string&)>;
+    int AddLogListener(LogListener listener);
+    void RemoveLogListener(int id);
+    void BtnPlaylog_Click();
+    void BtnLoadlog_Click();
+    void BtnDebugMsg_Click();
+    void ImgReplayUp_MouseDown(int button, int shift, float x, float y);
+    void ImgReplayUp_Mouseup(int button, int shift, float x, float y);
+    // A replay or reload from a file must not cost the running game its
+    // totals: they are kept here and put back when the replayed deal ends.
+    void RestoreTotalsAfterLogReplay();
+    std::optional<std::array<short, 2>> TotalsBeforeLogReplay;
+    std::string DebugFileAttribute;  // the typed word, already made safe for a file name
+    QImage DebugScreenshot;          // the window as it was when the capture was asked for
+    std::vector<std::pair<int, LogListener>> LogListeners;
+    int NextLogListenerId = 1;
 
 private:
     static Main* instance_;
