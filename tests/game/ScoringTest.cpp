@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "PlayState.h"
+#include "Registry.h"
+#include "ScoreAnimation.h"
+#include "TestTable.h"
+#include "ViDeScoreboard.h"
+
+namespace {
+struct ScoringFixture : ::testing::Test {
+    TestTable t;
+    Main& m = t.m();
+    ScoringFixture() {
+        m.SetUpGame();
+        m.myGameStatus = 7;
+        m.GamePlaying = true;
+    }
+    std::string stored(const char* name) { return GetRegistryValue("user", "Statistic", name, "0"); }
+    // The deal's end with the pause already over.
+    void scoreDeal() {
+        m.Timer1.Tag = "A_OK1";
+        m.Aftermath();
+    }
+};
+
+struct DealCase {
+    const char* what;
+    short viTotal, deTotal;
+    short bid;
+    int bidder;
+    short viTook, deTook;
+    bool replay;
+    short viAfter, deAfter;  // game totals after the deal
+    short signedBid;
+    const char* score;       // the deal score label
+    bool viWon, deWon;
+};
+
+const DealCase kDeals[] = {
+    {"Vi bids 8, takes 7: set back", 0, 0, 8, 0, 7, 7, false, -8, 7, -8, "-8 : 7", false, false},
+    {"De bids 8, takes exactly 8: made", 0, 0, 8, 3, 6, 8, false, 6, 8, 8, "6 : 8", false, false},
+    {"both past 61, Vi bid: Vi wins with less", 55, 60, 7, 2, 7, 7, false, 62, 67, 7, "7 : 7", true, false},
+    {"both past 61, De bid: De wins with less", 60, 55, 7, 1, 7, 7, false, 67, 62, 7, "7 : 7", false, true},
+    {"exactly 61 goes on", 54, 40, 7, 0, 7, 7, false, 61, 47, 7, "7 : 7", false, false},
+    {"only De past 61 though Vi made its bid", 40, 58, 6, 0, 8, 6, false, 48, 64, 6, "8 : 6", false, true},
+    {"set back below zero", -5, 10, 9, 2, 5, 9, false, -14, 19, -9, "-9 : 9", false, false},
+    {"set back De while Vi passes 61", 60, 50, 10, 1, 6, 8, false, 66, 40, -10, "6 : -10", true, false},
+    {"replay leaves the totals", 30, 20, 8, 0, 4, 10, true, 30, 20, -8, "-8 : 10", false, false},
+};
+
+class DealTable : public ScoringFixture, public ::testing::WithParamInterface<DealCase> {};
+}  // namespace
+
+TEST_P(DealTable, SetBackTotalsAndGameEnd) {
+    const DealCase& c = GetParam();
+    m.gbVi = c.viTotal;
+    m.gbDe = c.deTotal;
+    m.gbHogstaBudet = c.bid;
+    m.gbBjuditHogst = c.bidder;
+    m.bReplay = c.replay;
+    DealPointsVi = c.viTook;
+    DealPointsDe = c.deTook;
+    ScoreboardEntry = ScoreboardRecord{111, 222, 3, 3, false, false};
+
+    scoreDeal();
+
+    EXPECT_EQ(m.gbVi, c.viAfter) << c.what;
+    EXPECT_EQ(m.gbDe, c.deAfter) << c.what;
+    EXPECT_EQ(m.LblScore.Caption, c.score) << c.what;
+    EXPECT_TRUE(m.LblScore.Visible);
+    EXPECT_TRUE(m.LblClickVidare.Visible);
+    if (c.replay) {
+        EXPECT_EQ(ScoreboardEntry.ViTotal, 111) << c.what;  // no row for a replay
+    } else {
+        EXPECT_EQ(ScoreboardEntry.ViTotal, c.viAfter) << c.what;
+        EXPECT_EQ(ScoreboardEntry.DeTotal, c.deAfter) << c.what;
+        EXPECT_EQ(ScoreboardEntry.Bid, c.signedBid) << c.what;
+        EXPECT_EQ(ScoreboardEntry.Bidder, c.bidder) << c.what;
+        EXPECT_EQ(ScoreboardEntry.ViWon, c.viWon) << c.what;
+        EXPECT_EQ(ScoreboardEntry.DeWon, c.deWon) << c.what;
+    }
+    EXPECT_EQ(m.LblGameOver.Visible, c.viWon || c.deWon) << c.what;
+    EXPECT_EQ(stored("TotalVi"), c.viWon ? " 1" : "0") << c.what;
+    EXPECT_EQ(stored("TotalDe"), c.deWon ? " 1" : "0") << c.what;
+    if (c.viWon) {
+        EXPECT_EQ(m.LblStatisticVi.Caption, " 1");
+    }
+    if (c.deWon) {
+        EXPECT_EQ(m.LblStatisticDe.Caption, " 1");
+    }
+
+    EXPECT_EQ(m.myGameStatus, 1);
+    EXPECT_EQ(m.Timer1.Tag, "STOP_RUNDA");
+    EXPECT_EQ(m.Timer3.Tag, "ANIMATE");
+    EXPECT_EQ(AnimationTrick, 1);
+    EXPECT_EQ(AnimationState, 0);
+    EXPECT_TRUE(m.ImgReplayUp.Visible);
+    EXPECT_TRUE(m.ImgReplayDn.Visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(Deals, DealTable, ::testing::ValuesIn(kDeals));
+
+TEST_F(ScoringFixture, TheFirstCallOnlyArmsThePause) {
+    m.gbVi = 60;
+    m.gbHogstaBudet = 6;
+    DealPointsVi = 10;
+    DealPointsDe = 4;
+    m.Timer1.Tag.clear();
+    m.Aftermath();
+    EXPECT_EQ(m.Timer1.Tag, "A_OK");
+    EXPECT_EQ(m.Timer1.Interval(), 1000);
+    EXPECT_TRUE(m.Timer1.Enabled());
+    EXPECT_EQ(m.gbVi, 60);
+    EXPECT_EQ(m.myGameStatus, 7);
+    EXPECT_FALSE(m.LblClickVidare.Visible);
+}
+
+TEST_F(ScoringFixture, AWonGameIsCountedOnceOnly) {
+    m.gbVi = 60;
+    m.gbHogstaBudet = 6;
+    m.gbBjuditHogst = 0;
+    DealPointsVi = 10;
+    DealPointsDe = 4;
+    scoreDeal();
+    ASSERT_EQ(stored("TotalVi"), " 1");
+    // A stray second scoring of the same deal neither adds nor counts.
+    scoreDeal();
+    EXPECT_EQ(stored("TotalVi"), " 1");
+    EXPECT_EQ(m.gbVi, 70);
+    EXPECT_EQ(m.Timer1.Tag, "A_OK1");
+}
+
+TEST_F(ScoringFixture, TheWinCountSurvivesAnyStoredText) {
+    struct Case {
+        const char* stored;
+        const char* next;
+    };
+    const Case cases[] = {{" 5", " 6"},         {"0", " 1"},          {"", " 1"},
+                          {"abc", " 1"},        {"32767", " 32768"},  {"99999", " 100000"},
+                          {"2147483647", " 2147483647"}, {"99999999999", " 2147483647"}, {"12 wins", " 13"}};
+    for (const Case& c : cases) {
+        SaveRegistryValue("user", "Statistic", "TotalDe", c.stored);
+        m.myGameStatus = 7;
+        m.gbVi = 0;
+        m.gbDe = 60;
+        m.gbHogstaBudet = 6;
+        m.gbBjuditHogst = 1;
+        DealPointsVi = 4;
+        DealPointsDe = 10;
+        scoreDeal();
+        EXPECT_EQ(stored("TotalDe"), c.next) << c.stored;
+        EXPECT_EQ(m.LblStatisticDe.Caption, c.next) << c.stored;
+    }
+}
+
+TEST_F(ScoringFixture, GoingOnClearsAFinishedGameOnly) {
+    struct Case {
+        short vi, de;
+        bool cleared;
+    };
+    const Case cases[] = {{62, 10, true}, {10, 70, true}, {61, 61, false}, {-20, 5, false}};
+    for (const Case& c : cases) {
+        m.gbVi = c.vi;
+        m.gbDe = c.de;
+        m.GamePlaying = true;
+        m.myGameStatus = 1;
+        m.bReplay = true;
+        m.LblSuggest.Caption = "Play the ace";
+        for (forms::Control* ctl :
+             std::initializer_list<forms::Control*>{&m.LblReplay, &m.ImgContUp, &m.ImgReplayUp, &m.LBTrace, &m.LblSuggest})
+            ctl->Visible = true;
+        m.ContinueAfterRound();
+        EXPECT_EQ(m.gbVi, c.cleared ? 0 : c.vi);
+        EXPECT_EQ(m.gbDe, c.cleared ? 0 : c.de);
+        EXPECT_EQ(m.GamePlaying, !c.cleared);
+        EXPECT_FALSE(m.bReplay);
+        EXPECT_FALSE(m.LblReplay.Visible);
+        EXPECT_FALSE(m.ImgContUp.Visible);
+        EXPECT_FALSE(m.ImgReplayUp.Visible);
+        EXPECT_FALSE(m.LBTrace.Visible);
+        EXPECT_FALSE(m.LblSuggest.Visible);
+        EXPECT_EQ(m.LblSuggest.Caption, "");
+    }
+}
