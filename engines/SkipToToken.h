@@ -8,3 +8,7 @@
 #include "TextInput.h"
 
 std::string SkipToToken(TextInput& in, const std::string& token);
+
+class RuleFieldReader;
+// The same on the play-rule file.
+std::string SkipToToken(RuleFieldReader& in, const std::string& token);
