@@ -23,8 +23,10 @@ int nr(const std::string& card) {
 struct SeatPlayFixture : ::testing::Test {
     TestTable t;
     Main& m = t.m();
+    std::vector<std::string> log;
     SeatPlayFixture() {
         m.SetUpGame();
+        m.AddLogListener([this](const std::string& line) { log.push_back(line); });
         m.myGameStatus = 7;
         m.gbFarg = farg::Klover;
         m.Packe.ValjFarg(farg::Klover);
@@ -76,6 +78,7 @@ TEST_F(SeatPlayFixture, APlayedTrumpGoesToThePileAndIntoThePlayState) {
     m.Label[2].ForeColor = forms::RGB(255, 255, 0);
     RuleProbabilityText = " 40";
     RuleTrace = "Take the points";
+    RulesVersion = "7.1";
 
     m.Hand[2].PlayIt(2);
 
@@ -99,6 +102,7 @@ TEST_F(SeatPlayFixture, APlayedTrumpGoesToThePileAndIntoThePlayState) {
     EXPECT_FALSE(card("10c")->Kop);
     ASSERT_FALSE(m.LBTrace.Items.empty());
     EXPECT_EQ(m.LBTrace.Items.back(), "NORD \t 40   Take the points");
+    EXPECT_EQ(log, (std::vector<std::string>{"NORD plays: 10", "7.1", " 40   Take the points", "", "", "", "", ""}));
 }
 
 TEST_F(SeatPlayFixture, TraceLineWithoutProbabilityKeepsTheBlanks) {
@@ -128,9 +132,15 @@ TEST_F(SeatPlayFixture, TheHumansPlayEndsTheWaitAndTheSuggestion) {
     give(0, {"Ac", "Kc"});
     m.Hand[0].SetHandAktivitat(1);
     SuggestedCardIndex = 2;
+    RuleProbabilityText.clear();
+    RuleTrace = "Suggested";
+    RulesVersion = "7.1";
     m.Hand[0].PlayIt(1);
     EXPECT_EQ(m.Hand[0].HandAktivitat(), 0);
     EXPECT_EQ(SuggestedCardIndex, 0);
+    ASSERT_GE(log.size(), 4u);
+    EXPECT_EQ((std::vector<std::string>(log.begin(), log.begin() + 4)),
+              (std::vector<std::string>{"SYD plays: A", "Suggestion:", "7.1", "   Suggested"}));
     EXPECT_EQ(m.Bord[0].colHand.Item(1), card("Ac"));
 }
 

@@ -30,9 +30,19 @@ constexpr std::int32_t kTrump = farg::Klover;
 struct BuyFixture : ::testing::Test {
     TestTable t;
     Main& m = t.m();
+    std::vector<std::string> log;
     BuyFixture() {
         m.SetUpGame();
         m.gbFarg = kTrump;
+        m.AddLogListener([this](const std::string& line) { log.push_back(line); });
+    }
+    // The lines from the given tag on, up to and including the line after "<END>".
+    std::vector<std::string> section(const std::string& tag) const {
+        auto it = std::find(log.begin(), log.end(), tag);
+        if (it == log.end()) return {};
+        auto end = std::find(it, log.end(), "<END>");
+        if (end != log.end()) end += std::min<std::ptrdiff_t>(2, log.end() - end);
+        return {it, end};
     }
 
     void rig(int dealer, const std::array<std::vector<std::string>, 4>& hands,
@@ -111,16 +121,18 @@ struct NonDealerCase {
     std::vector<std::string> keeps;    // its hand after buying (as a set)
     std::vector<std::string> out;      // put out of play
     short seenAfter;
+    std::vector<std::string> logged;  // its buying section
 };
 
 const NonDealerCase kNonDealers[] = {
     {"six trumps: draws nothing", {"3c", "4c", "6c", "Ac", "10c", "Jc"}, {}, {"3c", "4c", "6c", "Ac", "10c", "Jc"},
-     {}, 6},
+     {}, 6, {}},
     {"eight trumps: two go out", {"3c", "4c", "6c", "Ac", "10c", "Jc", "2c", "7c"}, {},
-     {"6c", "Ac", "10c", "Jc", "2c", "7c"}, {"3c", "4c"}, 8},
+     {"6c", "Ac", "10c", "Jc", "2c", "7c"}, {"3c", "4c"}, 8, {"<VAST_KOPER>", "<END>", ""}},
     {"three trumps: draws three blind", {"Ac", "10c", "Jc"}, {"5c", "Kc", "Kh"},
-     {"Ac", "10c", "Jc", "5c", "Kc", "Kh"}, {}, 3},
-    {"no trump: six blind", {}, {"5s", "2c", "3c", "Ah", "Ad", "As"}, {"5s", "2c", "3c", "Ah", "Ad", "As"}, {}, 0},
+     {"Ac", "10c", "Jc", "5c", "Kc", "Kh"}, {}, 3, {"<VAST_KOPER>", "V", "K", "<END>", ""}},
+    {"no trump: six blind", {}, {"5s", "2c", "3c", "Ah", "Ad", "As"}, {"5s", "2c", "3c", "Ah", "Ad", "As"}, {}, 0,
+     {"<VAST_KOPER>", "v", "2", "3", "<END>", ""}},
 };
 
 class NonDealerTable : public BuyFixture, public ::testing::WithParamInterface<NonDealerCase> {};
@@ -149,7 +161,9 @@ TEST_P(NonDealerTable, DropsNonTrumpsThenBuysUpToSix) {
     EXPECT_EQ(m.Bord[1].AntalKort(), static_cast<short>(9 - c.trumps.size())) << c.what;
     EXPECT_EQ(m.Hand[0].AntalKort(), 9) << "the dealer discards later";
 
+    log.clear();
     m.FillHandToSix(1);
+    EXPECT_EQ(log, c.logged) << c.what;
     std::vector<std::string> missing;
     for (const std::string& k : c.keeps)
         if (!holds(1, k)) missing.push_back(k);
@@ -207,6 +221,9 @@ TEST_P(ShortDealerTable, RefillsFromItsOwnDiscardsNeverFromThePack) {
     for (std::size_t i = 8; i < stock.size(); ++i) EXPECT_EQ(stock[i]->Kop, GetParam().raised) << i;
     EXPECT_EQ(m.Packe.KortIPacken(), 0);
     expectReadyForPlay({6, 6, 6, 6});
+    const char* tags[] = {"<SYD_KOPER>", "<VAST_KOPER>", "<NORD_KOPER>", "<OST_KOPER>"};
+    EXPECT_EQ(section(tags[d]), (std::vector<std::string>{tags[d], "Q", "K", "<END>", ""}));
+    EXPECT_TRUE(section(tags[(d + 1) & 3]).empty()) << "six trumps buy nothing and log nothing";
 }
 
 INSTANTIATE_TEST_SUITE_P(Dealers, ShortDealerTable,
@@ -247,8 +264,13 @@ TEST_F(BuyFixture, AnEmptyPackLeavesTheLastBuyerShortAndNoPlaceholderInAHand) {
     expectReadyForPlay({6, 6, 6, 4});
     for (int s = 0; s < 4; ++s)
         for (const Kort* k : m.Hand[s].colHand) EXPECT_GE(k->Nr, 0);
-    // The dealer took nothing from the pack, so only its own surplus went.
+    // The dealer took nothing from the pack, so only its own surplus went
+    // and it has no buying section; the short buyer's section still closes.
     EXPECT_EQ(m.KortKilled.AntalKort(), 3);
+    EXPECT_TRUE(section("<SYD_KOPER>").empty());
+    const std::vector<std::string> ost = section("<OST_KOPER>");
+    ASSERT_EQ(ost.size(), 3u + static_cast<std::size_t>(m.Hand[3].AntalKortIFarg(kTrump)));
+    EXPECT_EQ(ost[ost.size() - 2], "<END>");
     EXPECT_EQ(TrumpsBeforeBuying[0], 9);
 }
 
