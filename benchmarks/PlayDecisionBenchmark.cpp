@@ -1,0 +1,41 @@
+// The time of one play decision with the shipped rules: the file is read
+// afresh and interpreted for a seat in the middle of a deal.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "BenchmarkApp.h"
+#include "PlayTestSimulation.h"
+#include "TestTable.h"
+
+namespace {
+
+void BM_PlayDecision(benchmark::State& state) {
+    TestTable t(11);
+    Main& m = t.m();
+    for (auto& h : m.Hand) h.myPlayAI = "LumraPlayRulesAI.TXT";
+    std::mt19937 g(2024);
+    playsim::DealResult r;
+    playsim::deal(m, g, r);
+    for (auto& h : m.Hand) h.mySpelarTyp = 1;
+    CurrentSeat = TrickLeader = r.bidder;
+    TrickCount = 1;
+    ContestedPointsLeft = 12;
+    TopRankLeft = 14;
+    const int seat = static_cast<int>(CurrentSeat);
+    for (auto _ : state) {
+        ChoosePlayCard(seat);
+        benchmark::DoNotOptimize(SuggestedCardIndex);
+    }
+}
+BENCHMARK(BM_PlayDecision)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    auto app = MakeHeadlessApp(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
