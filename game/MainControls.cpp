@@ -22,6 +22,38 @@ void label(forms::Label& l, const std::string& name, int index, int left, int to
     l.Caption = caption;
     l.ForeColor = fore;
 }
+void font(forms::Label& l, int points, bool bold, forms::Alignment align) {
+    l.FontPointSize = points;
+    l.FontBold = bold;
+    l.TextAlign = align;
+}
+
+// Fonts and alignments of the table's labels, sized to their boxes.
+void applyFonts(Main& m) {
+    using A = forms::Alignment;
+    for (forms::Label& l : m.Label) font(l, 10, true, A::Left);
+    for (forms::Label& l : m.LabelBud) font(l, 10, true, A::Left);
+    for (int r = 0; r < 11; ++r) {
+        font(m.LabelVi[r], 9, true, A::Center);
+        font(m.LabelDe[r], 9, true, A::Center);
+    }
+    font(m.LblStatisticVi, 9, true, A::Center);
+    font(m.LblStatisticDe, 9, true, A::Center);
+    font(m.LblScore, 14, true, A::Center);
+    font(m.LlbAnimate, 14, true, A::Center);
+    font(m.LblGameOver, 30, true, A::Center);
+    // The prompt stands in front of the chosen colour in the middle of the
+    // table; it lets the picture show through and stays dark to be read on it.
+    font(m.LblClickVidare, 10, true, A::Center);
+    m.LblClickVidare.BackOpaque = false;
+    font(m.LblSuggest, 9, true, A::Left);
+    font(m.LblKilledCards, 8, false, A::Left);
+    font(m.LblNotInPlay, 8, true, A::Left);
+    font(m.LblTicker, 9, true, A::Left);
+    font(m.LblReplay, 14, true, A::Center);
+    font(m.LlbDisabled, 12, true, A::Center);
+    font(m.LblLogFileName, 9, false, A::Left);
+}
 }  // namespace
 
 void Main::CreateControls() {
@@ -57,8 +89,6 @@ void Main::CreateControls() {
     for (int r = 0; r < 11; ++r) {
         label(LabelVi[r], "LabelVi", r, 12000, 3000 + 600 * r, 375, 255, "", RGB(255, 255, 0), true);
         label(LabelDe[r], "LabelDe", r, 12840, 3000 + 600 * r, 375, 255, "", RGB(255, 255, 0), true);
-        LabelVi[r].TextAlign = forms::Alignment::Center;
-        LabelDe[r].TextAlign = forms::Alignment::Center;
         form.Add(LabelVi[r]);
         form.Add(LabelDe[r]);
     }
@@ -68,7 +98,7 @@ void Main::CreateControls() {
     label(LlbAnimate, "LlbAnimate", -1, 6000, 5400, 1095, 375, "0 : 0", RGB(255, 255, 0), false);
     label(LblGameOver, "LblGameOver", -1, 2520, 2160, 6615, 975, "Game             Over", RGB(255, 255, 0),
           false);
-    label(LblClickVidare, "LblClickVidare", -1, 4320, 4965, 2910, 375, "", RGB(255, 255, 255), false);
+    label(LblClickVidare, "LblClickVidare", -1, 4320, 4965, 2910, 375, "", RGB(0, 0, 0), false);
     label(LblSuggest, "LblSuggest", -1, 3150, 10320, 5715, 675, "Suggestion", RGB(255, 255, 255), false);
     label(LblKilledCards, "LblKilledCards", -1, 9120, 10080, 3135, 555, "", RGB(255, 255, 255), false);
     label(LblNotInPlay, "LblNotInPlay", -1, 9120, 8160, 2655, 255, "CARDS NOT IN PLAY", RGB(128, 0, 0), false);
@@ -76,6 +106,7 @@ void Main::CreateControls() {
     label(LblReplay, "LblReplay", -1, 5520, 0, 3615, 615, "", RGB(255, 255, 255), false);
     label(LlbDisabled, "LlbDisabled", -1, 11760, 4320, 2775, 615, "", RGB(255, 255, 255), false);
     label(LblLogFileName, "LblLogFileName", -1, 7920, 120, 7095, 375, "", RGB(255, 255, 255), false);
+    applyFonts(*this);
     for (forms::Label* l : {&LblStatisticVi, &LblStatisticDe, &LblScore, &LlbAnimate, &LblGameOver,
                             &LblKilledCards, &LblNotInPlay, &LblTicker, &LblReplay, &LlbDisabled, &LblLogFileName,
                             &LblSuggest})

@@ -1,0 +1,180 @@
+// Sizing, card positions, the card under the mouse, painting modes and the
+// mouse dispatch of the hand control.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "CardArt.h"
+#include "Kort.h"
+#include "KortHand.h"
+#include "TestTable.h"
+
+namespace {
+
+// A card of a given number, with the colour bit of its suit.
+Kort makeCard(int nr) {
+    Kort k;
+    k.Nr = static_cast<std::int16_t>(nr);
+    k.farg = 1 << (nr % 4);
+    k.Sortering = static_cast<std::int16_t>(100 - nr);
+    return k;
+}
+
+struct HandDrawing : ::testing::Test {
+    TestTable t;
+    std::vector<Kort> cards;
+    void SetUp() override {
+        t.m().myGameStatus = 0;
+        t.m().Run();  // set-up gives every seat its code and layout
+        cards.reserve(16);
+    }
+    void fill(KortHand& h, int count, int firstNr = 0) {
+        for (int i = 0; i < count; ++i) {
+            cards.push_back(makeCard(firstNr + i));
+            Kort* k = &cards.back();
+            h.AddACardOSort(k, false);
+        }
+        h.refresh();
+    }
+};
+
+TEST_F(HandDrawing, ControlSizeFollowsLayoutAndCardsToShow) {
+    struct Case {
+        int layout, n, width, height;
+    };
+    // W = 1065 and H = 1440 twips for a 71 x 96 card; halves round to even.
+    const Case cases[] = {
+        {0, 9, 5858, 1584},  // round(5857.5) = 5858
+        {0, 6, 4260, 1584},
+        {0, 3, 2662, 1584},  // round(2662.5) = 2662
+        {1, 9, 1183, 5280},
+        {1, 6, 1183, 3840},
+        {1, 0, 1183, 960},   // an empty column is two thirds of a card high
+        {2, 9, 1065, 1440},  // any other layout: one card
+    };
+    KortHand& h = t.m().Bord[2];
+    for (const Case& c : cases) {
+        h.SetLayoutStyle(c.layout);
+        h.SetCardsToShow(c.n);
+        EXPECT_EQ(h.Width, c.width) << "layout " << c.layout << " n " << c.n;
+        EXPECT_EQ(h.Height, c.height) << "layout " << c.layout << " n " << c.n;
+    }
+}
+
+TEST_F(HandDrawing, RowPositionsStepHalfACardRoundingHalvesToEven) {
+    KortHand& south = t.m().Hand[0];
+    const int expected[9] = {0, 36, 71, 106, 142, 178, 213, 248, 284};
+    for (int i = 0; i < 9; ++i) {
+        int x = -1, y = -1;
+        south.CardPosition(i, false, x, y);
+        EXPECT_EQ(x, expected[i]) << i;
+        EXPECT_EQ(y, 10) << "a lowered south card sits a tenth lower";
+        south.CardPosition(i, true, x, y);
+        EXPECT_EQ(y, 0) << "a raised south card stands out upward";
+    }
+}
+
+TEST_F(HandDrawing, RaisedOffsetsPointToTheMiddleOfTheTable) {
+    struct Case {
+        int seat;
+        bool raised;
+        int i, x, y;
+    };
+    const Case cases[] = {
+        {2, true, 1, 36, 10},  {2, false, 1, 36, 0},   // north row: raised moves down
+        {1, true, 2, 8, 64},   {1, false, 2, 0, 64},   // west column: raised moves right
+        {3, true, 2, 0, 64},   {3, false, 2, 8, 64},   // east column: lowered moves right
+        {1, false, 8, 0, 256},                         // columns step a third of a card
+    };
+    for (const Case& c : cases) {
+        int x = -1, y = -1;
+        t.m().Hand[c.seat].CardPosition(c.i, c.raised, x, y);
+        EXPECT_EQ(x, c.x) << "seat " << c.seat << " raised " << c.raised;
+        EXPECT_EQ(y, c.y) << "seat " << c.seat << " raised " << c.raised;
+    }
+    int x = -1, y = -1;
+    t.m().Bord[0].CardPosition(3, true, x, y);
+    EXPECT_EQ(y, 0) << "piles carry seat codes but only hands of those codes shift";
+}
+
+TEST_F(HandDrawing, CardUnderTheMouseInARow) {
+    KortHand& south = t.m().Hand[0];
+    fill(south, 5);
+    // 391 px wide for 9 cards: a step of round(391 / 11) = 36 px.
+    struct Case {
+        float x;
+        short card;
+    };
+    const Case cases[] = {{0, 1}, {35, 1}, {36, 2}, {150, 5}, {200, 5}, {251, 5}, {252, 0}, {390, 0}};
+    for (const Case& c : cases) EXPECT_EQ(south.CardIndexAt(c.x, 20), c.card) << "x " << c.x;
+    KortHand& empty = t.m().Hand[2];
+    EXPECT_EQ(empty.CardIndexAt(10, 10), 0);
+}
+
+TEST_F(HandDrawing, ComputerHandsDrawBacksAndTheOutOfPlayPileSmallFaces) {
+    KortHand& west = t.m().Hand[1];
+    fill(west, 2, 8);
+    ASSERT_EQ(west.VisaHanden, 1);
+    const QImage& back = CardBackPicture();
+    // The top card of the column shows alone from y 0 to 32.
+    for (const QPoint pt : {QPoint(10, 10), QPoint(35, 20), QPoint(60, 28)})
+        EXPECT_EQ(west.Surface.pixelColor(pt), back.pixelColor(pt)) << pt.x() << "," << pt.y();
+
+    KortHand& killed = t.m().KortKilled;
+    killed.VisaHanden = 1;
+    fill(killed, 1, 0);  // the ace of clubs
+    // A small face is white at its middle, a back would be blue.
+    const QColor mid = killed.Surface.pixelColor(26, 60);
+    EXPECT_GT(mid.blue(), 200);
+    EXPECT_GT(mid.red(), 200);
+}
+
+TEST_F(HandDrawing, OnlyCardsToShowAreDrawn) {
+    KortHand& north = t.m().Bord[2];
+    north.SetCardsToShow(2);
+    fill(north, 3, 0);
+    // The second card ends at x 107; a third would reach to x 142.
+    EXPECT_EQ(north.Surface.pixelColor(120, 40), QColor(0, 128, 0));
+    EXPECT_NE(north.Surface.pixelColor(40, 40), QColor(0, 128, 0));
+}
+
+TEST_F(HandDrawing, ClickOnANonTrumpLowersCardsHidesTheSuggestionAndPlaysNothing) {
+    Main& m = t.m();
+    KortHand& south = m.Hand[0];
+    fill(south, 3, 0);        // clubs ace, diamonds ace, hearts ace
+    south.colHand.Item(2)->Kop = true;
+    south.SetHandAktivitat(1);
+    m.gbFarg = farg::Spader;
+    m.LblSuggest.Caption = "Play the ace";
+    m.LblSuggest.Visible = true;
+    south.UserControl_MouseDown(1, 0, 40, 30);  // the second card
+    EXPECT_EQ(south.AntalKort(), 3);
+    EXPECT_FALSE(south.colHand.Item(2)->Kop);
+    EXPECT_FALSE(m.LblSuggest.Visible);
+    EXPECT_EQ(m.LblSuggest.Caption, "");
+    EXPECT_EQ(south.HandAktivitat(), 1) << "the seat keeps waiting";
+}
+
+TEST_F(HandDrawing, ClicksOnComputerHandsAndPilesGoOn) {
+    Main& m = t.m();
+    fill(m.Hand[3], 2, 0);
+    for (KortHand* h : {&m.Hand[3], &m.Bord[1]}) {
+        m.Timer1.Tag = "WAIT_KOR";
+        m.myGameStatus = 99;  // the state machine only reports that it ran
+        h->UserControl_MouseDown(1, 0, 5, 5);
+        EXPECT_EQ(m.Timer1.Tag, "") << h->Name;
+        m.Timer1.Tag = "WAIT_KOR";
+        h->UserControl_Click();
+        EXPECT_EQ(m.Timer1.Tag, "") << h->Name;
+    }
+    // A face-up hand waiting for a card ignores the click that follows a press.
+    KortHand& south = m.Hand[0];
+    south.SetHandAktivitat(1);
+    m.Timer1.Tag = "WAIT_KOR";
+    south.UserControl_Click();
+    EXPECT_EQ(m.Timer1.Tag, "WAIT_KOR");
+}
+
+}  // namespace
