@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "BidFixture.h"
+
+namespace {
+using namespace cardnr;
+
+// Seat 1 holds one card of each suit: keys [_A_], [_K_], [_Q_], [_J_].
+struct LoaderTest : ::testing::Test, BidFixture {
+    LoaderTest() { give(1, {AceClubs, KingDiamonds, QueenHearts, JackSpades}); }
+    std::string fullTable() const {
+        return "Bugala\n<0>\n" + BidRecord("[_]", -9) + "<1>\n" + BidRecord("[_A_]", 4, 0.5f, 0.9f, 10) +
+               BidRecord("[_K_]", 3, 0.5f, 0.8f, 20) + BidRecord("[_Q_]", 2, 0.5f, 0.7f, 30) +
+               BidRecord("[_J_]", 1, 0.5f, 0.6f, 40) + "<2>\n" + BidRecord("[_A_K_]", 6);
+    }
+};
+
+TEST_F(LoaderTest, FillsEveryColourFromItsOwnRecord) {
+    write("T.txt", fullTable());
+    LoadHandEATables(1, "T.txt");
+    const float ea5[4] = {4, 3, 2, 1}, p6[4] = {0.9f, 0.8f, 0.7f, 0.6f}, uh0[4] = {10, 20, 30, 40};
+    for (int c = 0; c < 4; ++c) {
+        for (int l = 0; l < 10; ++l) EXPECT_FLOAT_EQ(EATable[c][l], ea5[c] - 0.5f * l) << c << " " << l;
+        EXPECT_EQ(EATable[c][10], -28.0f);
+        EXPECT_EQ(PxTable[c][0], 0.0f);
+        EXPECT_EQ(PxTable[c][10], 0.0f);
+        for (int l = 1; l <= 9; ++l) EXPECT_FLOAT_EQ(PxTable[c][l], p6[c] - 0.1f * (l - 1)) << c << " " << l;
+        for (int s = 0; s < 4; ++s) EXPECT_FLOAT_EQ(EaUHTable[c][s], uh0[c] + s);
+    }
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(LoaderTest, MissingKeyLeavesNoValueAndNoStaleRowsAndShowsTwoMessages) {
+    write("T.txt", fullTable());
+    LoadHandEATables(1, "T.txt");  // diamonds found once, so stale rows would show
+    std::string table = fullTable();
+    const std::string kd = BidRecord("[_K_]", 3, 0.5f, 0.8f, 20);
+    table.erase(table.find(kd), kd.size());
+    write("T.txt", table);
+    LoadHandEATables(1, "T.txt");
+
+    for (int l = 0; l <= 10; ++l) EXPECT_EQ(EATable[1][l], -28.0f);
+    for (int l = 0; l <= 10; ++l) EXPECT_EQ(PxTable[1][l], 0.0f);
+    for (int s = 0; s < 4; ++s) EXPECT_EQ(EaUHTable[1][s], 0.0f);
+    EXPECT_FLOAT_EQ(EATable[0][0], 4.0f);
+    EXPECT_FLOAT_EQ(EATable[2][0], 2.0f);
+    EXPECT_FLOAT_EQ(EATable[3][0], 1.0f);
+    const std::vector<std::string> expected = {"Please check log - Didn't find key: [_K_] in the file: T.txt",
+                                               "Rollto: <1>"};
+    EXPECT_EQ(messages(), expected);
+}
+
+// A key that stands only in another section belongs to another card count.
+TEST_F(LoaderTest, KeySearchStopsAtTheNextSection) {
+    std::string table = fullTable();
+    const std::string kd = BidRecord("[_K_]", 3, 0.5f, 0.8f, 20);
+    table.erase(table.find(kd), kd.size());
+    table += "<3>\n" + kd;
+    write("T.txt", table);
+    LoadHandEATables(1, "T.txt");
+    EXPECT_EQ(EATable[1][1], -28.0f);
+    EXPECT_EQ(messages().size(), 2u);
+}
+
+TEST_F(LoaderTest, RecordCutShortByTheEndOfTheFileIsNotTaken) {
+    std::string table = "Bugala\n<1>\n" + BidRecord("[_A_]", 4) + BidRecord("[_K_]", 3) + BidRecord("[_Q_]", 2);
+    std::string last = BidRecord("[_J_]", 1);
+    last.resize(last.size() / 2);  // ends inside the record
+    write("T.txt", table + last);
+    LoadHandEATables(1, "T.txt");
+    for (int l = 0; l <= 10; ++l) EXPECT_EQ(EATable[3][l], -28.0f);
+    EXPECT_FLOAT_EQ(EATable[2][0], 2.0f);
+    const std::vector<std::string> expected = {"Please check log - Didn't find key: [_J_] in the file: T.txt",
+                                               "Rollto: <1>"};
+    EXPECT_EQ(messages(), expected);
+}
+
+TEST_F(LoaderTest, MissingFileIsReportedOnceAndGivesNoValues) {
+    LoadHandEATables(1, "Nowhere.txt");
+    LoadHandEATables(1, "Nowhere.txt");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_NE(messages()[0].find("Nowhere.txt"), std::string::npos);
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(EATable[c][1], -28.0f);
+}
+
+TEST_F(LoaderTest, ScrambledTableIsReadThroughItsCode) {
+    // Keys in the code letters, the ten EA values from bid 14 down to bid 5.
+    auto scrambled = [](const std::string& key, float ea5) {
+        std::string r = key;
+        for (int k = 9; k >= 0; --k) r += ", " + CStrSingle(ea5 - static_cast<float>(k));
+        r += ", 0, 0.9, 0.8, 0.7, 0.6, 0.5, 0.4, 0.3, 0.2, 0.1, 0, 1, 2, 3, 4\n";
+        return r;
+    };
+    write("S.txt", "Krypt\n<1>\n" + scrambled("[_a_]", 4) + scrambled("[_b_]", 3) + scrambled("[_c_]", 2) +
+                       scrambled("[_d_]", 1));
+    LoadHandEATables(1, "S.txt");
+    EXPECT_TRUE(messages().empty());
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_FLOAT_EQ(EATable[c][0], 4.0f - c);  // bid 5
+        EXPECT_FLOAT_EQ(EATable[c][9], -5.0f - c); // bid 14
+        EXPECT_FLOAT_EQ(PxTable[c][1], 0.9f);
+        EXPECT_FLOAT_EQ(EaUHTable[c][3], 4.0f);
+    }
+}
+
+TEST_F(LoaderTest, PlainFileMustStartWithBugalaExactly) {
+    write("T.txt", "bugala\n" + fullTable().substr(7));
+    LoadHandEATables(1, "T.txt");
+    // Read as scrambled: the plain keys are not found.
+    EXPECT_EQ(messages().size(), 8u);
+}
+
+// A five counts in both colours of its pair, as the five of trumps in its
+// own suit and as the other five in the other; afterwards the fives stand
+// ranked for spades.
+TEST(LoaderFives, FiveCountsInBothColoursAndSpadesRankingRemains) {
+    BidFixture f;
+    f.give(2, {FiveHearts});
+    f.write("T.txt", "Bugala\n<0>\n" + BidRecord("[_]", -9) + "<1>\n" + BidRecord("[_V_]", 5) +
+                         BidRecord("[_v_]", 3));
+    LoadHandEATables(2, "T.txt");
+    EXPECT_FLOAT_EQ(EATable[0][0], -9.0f);
+    EXPECT_FLOAT_EQ(EATable[1][0], 3.0f);
+    EXPECT_FLOAT_EQ(EATable[2][0], 5.0f);
+    EXPECT_FLOAT_EQ(EATable[3][0], -9.0f);
+    EXPECT_TRUE(f.messages().empty());
+    EXPECT_EQ(f.main->Packe.CardByNr(FiveSpades)->Rang, 5);
+    EXPECT_EQ(f.main->Packe.CardByNr(FiveClubs)->Rang, 4);
+    EXPECT_EQ(f.main->Packe.CardByNr(FiveHearts)->Rang, 4);
+}
+
+}  // namespace
