@@ -1,0 +1,44 @@
+// The Swedish build: its texts and its players' names.
+#include <gtest/gtest.h>
+
+#include "Localisation.h"
+#include "ProductAddresses.h"
+#include "TestTable.h"
+
+namespace {
+
+TEST(SwedishBuildTest, TextsAreEmptyUntilLoaded) {
+    EXPECT_EQ(QuitQuestionText, "");
+    EXPECT_EQ(TooManyCardsText, "");
+    EXPECT_EQ(CardsNotInPlayText, "");
+    EXPECT_EQ(AreYouSureText, "");
+    EXPECT_EQ(NewsTickerText, "");
+}
+
+TEST(SwedishBuildTest, SwedishTextsAndCaptions) {
+    TestTable t;
+    LoadLanguageTexts();
+    EXPECT_EQ(QuitQuestionText, "Vill Du faktiskt sluta?");
+    EXPECT_EQ(TooManyCardsText, "har mera än 6 kort");
+    EXPECT_EQ(CardsNotInPlayText, "KORT INTE I SPEL");
+    EXPECT_EQ(AreYouSureText, "Är du saker?");
+    EXPECT_EQ(t.m().LblClickVidare.Caption, "Klick för att gå vidare...");
+    EXPECT_EQ(t.m().LblReplay.Caption, "Omspel ...");
+    EXPECT_EQ(t.m().LlbDisabled.Caption, "inte aktiv");
+    EXPECT_EQ(AboutTitleText(), "Om Lumra Quest");
+    EXPECT_EQ(ResetStatisticsText(), "Nolla statistiken");
+    EXPECT_EQ(AboutInfoText(), std::string("Understöd din egen sakanskola med en liten donation. Så många stackare "
+                                           "har redan sakat ihjäl sig.\r\rFörbättringsförslag till ") +
+                                   SupportMailAddress);
+    EXPECT_NE(NewsTickerText.find(ProductWebAddress), std::string::npos);
+}
+
+TEST(SwedishBuildTest, PlayersHaveTheirSwedishNames) {
+    TestTable t;
+    t.m().myGameStatus = 0;
+    t.m().Run();
+    const char* names[4] = {"Viktor", "Axel", "Peik", "Emil"};
+    for (int s = 0; s < 4; ++s) EXPECT_EQ(t.m().Hand[s].HandNamn, names[s]);
+}
+
+}  // namespace

@@ -1,0 +1,3 @@
+#include "BuildLanguage.h"
+
+const char* const BuildLanguage = "SVENSKA";
