@@ -174,8 +174,9 @@ inline void endTrick(std::array<int, 2>& points) {
         }
 }
 
-// Plays the dealt hands out; the engine decides every card.
-inline void playOut(Main& m, DealResult& r) {
+// Plays the dealt hands out; the engine decides every card. The observer,
+// when given, sees each decision before its card is played.
+inline void playOut(Main& m, DealResult& r, const std::function<void()>& observe = {}) {
     const int colour = m.gbFarg;
     CurrentSeat = TrickLeader = r.bidder;
     TrickCount = 1;
@@ -195,6 +196,7 @@ inline void playOut(Main& m, DealResult& r) {
                 SuggestedCardIndex = -1;
                 ChoosePlayCard(seat);
                 ++r.decisions;
+                if (observe) observe();
                 if (RuleTrace == "[DEFAULT]") ++r.defaultPlays;
                 int idx = SuggestedCardIndex;
                 if (idx <= 0 || idx > h.colHand.Count() || !IsTrump(*h.colHand.Item(idx), colour)) {
