@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "Main.h"
 #include "VbText.h"
 
 namespace {
@@ -50,10 +49,3 @@ std::string RepeatChar(char c, int n) { return std::string(static_cast<std::size
 
 std::string BeforeBuyingTag(int seat) { return "<" + SeatWord(seat) + "_FORE_KOP>"; }
 std::string BoughtTag(int seat) { return "<" + SeatWord(seat) + "_KOPER>"; }
-
-void LogBanner(const std::string& title) {
-    Main& m = *Main::instance();
-    m.Log(RepeatChar('*', 30));
-    m.Log(title);
-    m.Log(RepeatChar('*', 30));
-}

@@ -40,6 +40,3 @@ inline constexpr const char* ColourLegendLine = "1-klover,2-ruter,4-hjarter,8-sp
 // bought ("<SYD_KOPER>").
 std::string BeforeBuyingTag(int seat);
 std::string BoughtTag(int seat);
-
-// The three-line banner that opens a replay ("START REPLAY" and the like).
-void LogBanner(const std::string& title);

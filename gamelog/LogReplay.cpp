@@ -1,6 +1,7 @@
 #include <variant>
 
 #include "LoadLogfile.h"
+#include "LogBanner.h"
 #include "LogFileReader.h"
 #include "LogLines.h"
 #include "Main.h"

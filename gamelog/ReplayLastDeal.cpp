@@ -1,4 +1,4 @@
-#include "LogLines.h"
+#include "LogBanner.h"
 #include "Main.h"
 #include "PlayState.h"
 #include "Rng.h"

@@ -181,6 +181,7 @@ TEST_F(CaptureFixture, HostileWordsStayInsideTheInstallFolder) {
 
 TEST_F(CaptureFixture, ARequestDuringADealIsKeptWhenTheNextDealStarts) {
     m.Form_Load();
+    m.gbInstallPath = folder.path().toStdString() + "/";  // start-up read the installed one
     ASSERT_TRUE(PlayUntil(t, [&] { return m.myGameStatus == 7; }));
     request("play", "mid deal");
     ASSERT_TRUE(PlayUntil(t, [&] { return DealFinished(m); }));
