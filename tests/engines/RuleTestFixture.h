@@ -66,7 +66,7 @@ protected:
         KortHand& h = t.m().Hand[seat];
         h.ClearHand();
         for (const auto& r : ranks) {
-            Kort* k = r == "-" ? plain(6 + static_cast<int>(h.colHand.Count() % 5)) : trump(r);
+            Kort* k = r == "-" ? plain(5 + static_cast<int>(h.colHand.Count())) : trump(r);
             h.AddACardOSort(k, false);
         }
     }
