@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,8 @@ const SurplusCase kSurplusCases[] = {
     {"non-trumps are never taken: hand stays above six",
      {"3c", "Ac", "10c", "Jc", "2c", "5c", "Kh", "3h"}, {"3c"}, true},
 };
+
+void PrintTo(const SurplusCase& c, std::ostream* os) { *os << c.what; }
 
 class SurplusTable : public SurplusFixture, public ::testing::WithParamInterface<SurplusCase> {};
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <set>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -135,6 +136,8 @@ const NonDealerCase kNonDealers[] = {
      {"<VAST_KOPER>", "v", "2", "3", "<END>", ""}},
 };
 
+void PrintTo(const NonDealerCase& c, std::ostream* os) { *os << c.what; }
+
 class NonDealerTable : public BuyFixture, public ::testing::WithParamInterface<NonDealerCase> {};
 }  // namespace
 
@@ -184,6 +187,7 @@ struct ShortDealerCase {
     int dealer;
     bool raised;  // only the human dealer's pack cards show raised
 };
+void PrintTo(const ShortDealerCase& c, std::ostream* os) { *os << "dealer " << c.dealer; }
 class ShortDealerTable : public BuyFixture, public ::testing::WithParamInterface<ShortDealerCase> {};
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <ostream>
 #include <string>
 
 #include "PlayState.h"
@@ -50,6 +51,8 @@ const DealCase kDeals[] = {
     {"set back De while Vi passes 61", 60, 50, 10, 1, 6, 8, false, 66, 40, -10, "6 : -10", true, false},
     {"replay leaves the totals", 30, 20, 8, 0, 4, 10, true, 30, 20, -8, "-8 : 10", false, false},
 };
+
+void PrintTo(const DealCase& c, std::ostream* os) { *os << c.what; }
 
 class DealTable : public ScoringFixture, public ::testing::WithParamInterface<DealCase> {};
 }  // namespace

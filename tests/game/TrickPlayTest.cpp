@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,8 @@ const TrickCase kTricks[] = {
     {"2 by the winner's partner adds up", 1, {0, 14, 11, 1}, {0, 1, 1, 0}, 4, 3, 1, 0, 3, 3, 1, "4 : 6"},
     {"deal points add to what was taken", 0, {14, 0, 10, 0}, {1, 0, 1, 0}, 6, 2, 0, 2, 0, 2, 1, "8 : 2"},
 };
+
+void PrintTo(const TrickCase& c, std::ostream* os) { *os << c.what; }
 
 class TrickTable : public TrickFixture, public ::testing::WithParamInterface<TrickCase> {};
 }  // namespace
