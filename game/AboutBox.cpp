@@ -100,7 +100,7 @@ frmAbout::frmAbout() {
 
 void frmAbout::placeControls() {
     form.ClientWidth = 5700;
-    form.ClientHeight = 3900;
+    form.ClientHeight = 4500;
     form.BackColor = DialogGrey;
     picIcon.Name = "picIcon";
     picIcon.Move(240, 240, 78 * forms::TwipsPerPixel, 106 * forms::TwipsPerPixel);
@@ -108,14 +108,15 @@ void frmAbout::placeControls() {
     label(lblTitle, "lblTitle", 1680, 240, 3780, 375, Black);
     lblTitle.FontBold = true;
     lblTitle.FontPointSize = 12;
-    label(LblMoreInfo, "LblMoreInfo", 1680, 720, 3780, 1095, Black);
-    line(Line1[0], 0, 1980);
-    label(lblRights, "lblRights", 240, 2100, 5220, 255, Black);
-    label(LblURL, "LblURL", 240, 2460, 5220, 255, LinkBlue);
-    label(LblMailto, "LblMailto", 240, 2760, 5220, 255, LinkBlue);
-    line(Line1[1], 1, 3120);
-    button(ResetStatistics, "ResetStatistics", 240, 3270, 2175, 435);
-    button(cmdOK, "cmdOK", 4080, 3270, 1380, 435);
+    // Tall enough for the Swedish text: five wrapped lines, a gap and the address.
+    label(LblMoreInfo, "LblMoreInfo", 1680, 720, 3780, 1695, Black);
+    line(Line1[0], 0, 2520);
+    label(lblRights, "lblRights", 240, 2640, 5220, 255, Black);
+    label(LblURL, "LblURL", 240, 3000, 5220, 255, LinkBlue);
+    label(LblMailto, "LblMailto", 240, 3300, 5220, 255, LinkBlue);
+    line(Line1[1], 1, 3660);
+    button(ResetStatistics, "ResetStatistics", 240, 3840, 2175, 435);
+    button(cmdOK, "cmdOK", 4080, 3840, 1380, 435);
     cmdOK.Caption = "OK";
     for (forms::Control* c : std::initializer_list<forms::Control*>{
              &picIcon, &lblTitle, &LblMoreInfo, &Line1[0], &lblRights, &LblURL, &LblMailto, &Line1[1],
