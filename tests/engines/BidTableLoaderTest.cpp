@@ -110,6 +110,30 @@ TEST_F(LoaderTest, PlainFileMustStartWithBugalaExactly) {
     EXPECT_EQ(messages().size(), 8u);
 }
 
+TEST_F(LoaderTest, LogsThreeLinesPerColour) {
+    std::vector<std::string> log;
+    main->AddLogListener([&log](const std::string& l) { log.push_back(l); });
+    write("T.txt", fullTable());
+    LoadHandEATables(1, "T.txt");
+    ASSERT_EQ(log.size(), 12u);
+    EXPECT_EQ(log[0], "KLOVER  EA   \t[_A_]\t4 3.5 3 2.5 2 1.5 1 0.5 0 -0.5 ");
+    EXPECT_EQ(log[1], "KLOVER  P(x) \t[_A_]\t0.9 0.8 0.7 0.6 0.5 0.4 0.3 0.2 " + CStrSingle(0.9f - 0.8f) + " ");
+    EXPECT_EQ(log[2], "KLOVER  EaUH \t[_A_]\t10 11 12 13 ");
+    EXPECT_EQ(log[3].substr(0, 13), "RUTER  EA   \t");
+    EXPECT_EQ(log[9].substr(0, 15), "SPADER  EA   \t[");
+}
+
+TEST_F(LoaderTest, ScrambledTableLogsTheRewrittenKey) {
+    std::vector<std::string> log;
+    main->AddLogListener([&log](const std::string& l) { log.push_back(l); });
+    write("S.txt", "Krypt\n<1>\n");
+    LoadHandEATables(1, "S.txt");
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log[0], "\tKrypted Bjud-ai-fil! [_a_]==> [_A_]");
+    ASSERT_GE(messages().size(), 1u);
+    EXPECT_EQ(messages()[0], "Please check log - Didn't find key: [_a_] in the file: S.txt");
+}
+
 // A five counts in both colours of its pair, as the five of trumps in its
 // own suit and as the other five in the other; afterwards the fives stand
 // ranked for spades.
