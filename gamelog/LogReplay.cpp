@@ -75,6 +75,8 @@ void setDealer(Main& m, const std::optional<std::string>& word) {
     m.attBjuda = m.attSaka;
 }
 
+// Each hand gets its trumps in the file's order (held and bought
+// interleaved), not sorted: the order of play does not depend on it.
 void dealRecordedHands(Main& m, const ReplayData& d) {
     m.Packe.ValjFarg(m.gbFarg);
     m.Packe.TomPacke();
