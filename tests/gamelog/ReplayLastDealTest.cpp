@@ -113,3 +113,14 @@ TEST_F(LastDealFixture, TheHumansCardWaitDoesNotSurviveTheRestart) {
     ASSERT_TRUE(PlayUntil(t, [&] { return DealFinished(m); }));
     for (std::size_t s = 0; s < 4; ++s) EXPECT_EQ(cardsOf(m.Bord[s]), piles[s]) << s;
 }
+
+TEST_F(LastDealFixture, AClickOnTheReplayButtonStartsTheReplay) {
+    playOneDeal();
+    const forms::Image& up = m.ImgReplayUp;
+    m.form.ClickAt(up.PixelLeft() + up.PixelWidth() / 2, up.PixelTop() + up.PixelHeight() / 2);
+    EXPECT_TRUE(m.bReplay);
+    EXPECT_EQ(m.myGameStatus, 7);
+    EXPECT_TRUE(m.ImgReplayUp.Visible);
+    EXPECT_FALSE(m.ImgReplayDn.Visible);
+    for (std::size_t s = 0; s < 4; ++s) EXPECT_EQ(cardsOf(m.Hand[s]), piles[s]) << s;
+}
