@@ -32,8 +32,12 @@ protected:
             t.dialogs.shown.clear();
             const std::string rules = std::string(kLists) + "RULE,Name,T\n" + c.conditions + "\nEXECUTES,100,Play,2,END\n";
             EXPECT_EQ(run(rules) == "2", c.holds) << c.conditions;
-            if (c.x1 != "*") EXPECT_EQ(CardVars[1], c.x1) << c.conditions;
-            if (c.d1 != -99) EXPECT_EQ(NumVars[1], c.d1) << c.conditions;
+            if (c.x1 != "*") {
+                EXPECT_EQ(CardVars[1], c.x1) << c.conditions;
+            }
+            if (c.d1 != -99) {
+                EXPECT_EQ(NumVars[1], c.d1) << c.conditions;
+            }
             EXPECT_EQ(messages(), c.messages) << c.conditions;
         }
     }

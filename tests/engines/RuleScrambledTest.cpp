@@ -27,7 +27,9 @@ TEST(ScrambledKeywords, AreDistinctAndCannotBeMistakenForOtherFields) {
         EXPECT_NE(s[0], 'X') << s;
         EXPECT_FALSE(s[0] >= '0' && s[0] <= '9') << s;
         EXPECT_EQ(s.find_first_of(",\" \t"), std::string::npos) << s;
-        if (plain != "END") EXPECT_NE(s, plain);
+        if (plain != "END") {
+            EXPECT_NE(s, plain);
+        }
     }
     // The skip after a "Nothing" rule looks for END in both variants.
     EXPECT_EQ(ScrambledKeyword(Kw::END), "END");
