@@ -85,6 +85,9 @@ void Main::Aftermath() {
 }
 
 void Main::ContinueAfterRound() {
+    // A deal replayed from a log file played with the file's totals; the
+    // running game's own come back before anything looks at them.
+    RestoreTotalsAfterLogReplay();
     if (gbVi > kGameLimit || gbDe > kGameLimit) {
         GamePlaying = false;
         gbVi = 0;
