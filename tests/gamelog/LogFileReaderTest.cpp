@@ -118,7 +118,9 @@ TEST(LogFileReader, TrumpLinesNameTheCardsTheDeckFinds) {
             const Kort* k = deck.GeSpeciellKort(face, colour);
             const auto nr = CardNumberOfTrumpLine(text, colour);
             ASSERT_EQ(nr.has_value(), k != nullptr) << text << " " << colour;
-            if (k) EXPECT_EQ(*nr, k->Nr) << text << " " << colour;
+            if (k) {
+                EXPECT_EQ(*nr, k->Nr) << text << " " << colour;
+            }
         }
     }
     EXPECT_FALSE(CardNumberOfTrumpLine("A", 0));
