@@ -90,10 +90,10 @@ void Main::BtnDebugMsg_Click() {
     const auto comment = InputBox("Ge kommentar för log-filen. Denna text skrivs in som kommentar i filen:", "DEBUG");
     logDebugBanner(*this, comment.value_or(""));
     form.RefreshNow();
-    // The picture is kept here, taken now: whatever the clipboard holds by
-    // the next deal, the capture saves the table as it was at the request.
+    // The picture is taken now and kept here, not on the clipboard: the
+    // capture saves the table as it was at the request, and whatever the
+    // user copied stays where it is.
     DebugScreenshot = CaptureWindowImage(form);
-    SendPrintScreenKey();
     gbDEBUGCapture = true;
 }
 

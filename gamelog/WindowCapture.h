@@ -7,8 +7,6 @@ namespace forms {
 class Form;
 }
 
-// The window's client area as it is painted now.
+// The window's client area as it is painted now. The debug capture keeps
+// it in memory: the user's clipboard is never touched.
 QImage CaptureWindowImage(const forms::Form& form);
-// What a press of the Print Screen key gives: the main window's picture on
-// the clipboard.
-void SendPrintScreenKey();

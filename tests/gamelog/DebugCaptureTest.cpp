@@ -50,6 +50,7 @@ struct CaptureFixture : ::testing::Test {
 
 TEST_F(CaptureFixture, ARequestAsksTwiceLogsTheCommentAndTakesThePicture) {
     LogRecorder rec(m);
+    QGuiApplication::clipboard()->setText("the user's own text");
     request("x", "cards vanish");
     ASSERT_EQ(t.dialogs.shown.size(), 2u);
     EXPECT_EQ(t.dialogs.shown[0].prompt, "GE EXTRA ATTRIBUT FÖR FILNAMN:");
@@ -63,8 +64,14 @@ TEST_F(CaptureFixture, ARequestAsksTwiceLogsTheCommentAndTakesThePicture) {
     EXPECT_EQ(banner[1].size(), 60u);
     EXPECT_TRUE(m.gbDEBUGCapture);
     EXPECT_FALSE(m.DebugScreenshot.isNull());
-    EXPECT_FALSE(QGuiApplication::clipboard()->image().isNull());
     EXPECT_EQ(m.DebugFileAttribute, "x");
+    // The picture lives in memory; what the user copied is left alone, and
+    // the capture at the next deal does not need the clipboard.
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "the user's own text");
+    EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
+    m.SaveDebugCapture();
+    EXPECT_TRUE(exists("LumraDEBUG_0_x.bmp"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "the user's own text");
 }
 
 TEST_F(CaptureFixture, TheNextDealKeepsTheLogAndTheScreenshotUnderTheCounter) {
