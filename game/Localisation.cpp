@@ -49,8 +49,10 @@ void LoadLanguageTexts() {
         m->LblReplay.Caption = sv ? "Omspel ..." : "Replay ...";
         m->LlbDisabled.Caption = sv ? "inte aktiv" : "Disabled";
     }
-    NewsTickerText = sv ? std::string("Besök ") + ProductWebAddress + " för nyheter och uppdateringar av Lumra Quest!"
-                        : std::string("Visit ") + ProductWebAddress + " for news and updates of Lumra Quest!";
+    // The ticker shows 66 characters at a time; the message stays within
+    // them so that it stands whole while it rests.
+    NewsTickerText = sv ? std::string("Besök ") + ProductWebAddress + " för nytt och uppdateringar!"
+                        : std::string("Visit ") + ProductWebAddress + " for news and updates!";
 }
 
 std::string AboutTitleText() { return pick("Om Lumra Quest", "About Lumra Quest"); }

@@ -49,7 +49,8 @@ void applyFonts(Main& m) {
     font(m.LblSuggest, 9, true, A::Left);
     font(m.LblKilledCards, 8, false, A::Left);
     font(m.LblNotInPlay, 8, true, A::Left);
-    font(m.LblTicker, 9, true, A::Left);
+    // 66 characters of the ticker must fit its 421 pixels.
+    font(m.LblTicker, 8, false, A::Left);
     font(m.LblReplay, 14, true, A::Center);
     font(m.LlbDisabled, 12, true, A::Center);
     font(m.LblLogFileName, 9, false, A::Left);

@@ -1,7 +1,11 @@
 // The English build's texts.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+
+#include "FormPainter.h"
 #include "Localisation.h"
+#include "NewsTicker.h"
 #include "ProductAddresses.h"
 #include "TestTable.h"
 
@@ -30,6 +34,26 @@ TEST(LocalisationTest, EnglishTextsAndCaptions) {
     EXPECT_EQ(AboutInfoText(), std::string("Contact:\r") + SupportMailAddress + "\rfor support");
     EXPECT_NE(RightsLineText(), "");
     EXPECT_NE(NewsTickerText.find(ProductWebAddress), std::string::npos);
+}
+
+// The ticker's label must show every step of the message on one line, and
+// the whole message while it rests at the left edge.
+TEST(LocalisationTest, TheNewsTickerFitsItsLabel) {
+    TestTable t;
+    Main& m = t.m();
+    LoadLanguageTexts();
+    EXPECT_LE(QString::fromStdString(NewsTickerText).size(), TickerVisibleChars);
+    const QFontMetrics metrics(forms::LabelFont(m.LblTicker));
+    StartTicker();
+    bool restedWhole = false;
+    for (int tick = 0; tick < 1000 && m.LblTicker.Visible; ++tick) {
+        const QString shown = QString::fromStdString(m.LblTicker.Caption);
+        EXPECT_LE(metrics.horizontalAdvance(shown), m.LblTicker.PixelWidth()) << "tick " << tick;
+        if (m.TimerAD.Tag == "-100") restedWhole = m.LblTicker.Caption == NewsTickerText;
+        m.TimerAD_Timer();
+    }
+    EXPECT_TRUE(restedWhole);
+    EXPECT_FALSE(m.LblTicker.Visible);
 }
 
 }  // namespace
