@@ -1,6 +1,7 @@
 #include "BidTableKey.h"
 
 #include <array>
+#include <utility>
 
 namespace {
 // Ranks dropped when a colour holds more than six cards, lowest first: the
@@ -72,13 +73,19 @@ BidPattern BuildBidPattern(const std::vector<int>& ranks) {
             }
         }
     p.logKey += "]";
+    // Built from characters: GCC 12 at -O2 warns (-Wrestrict) about the
+    // copies of "<" + std::to_string(n), which cannot overlap.
+    std::string marker(1, '<');
+    marker += std::to_string(count);
     if (p.middle >= 2) {
-        p.marker = "<" + std::to_string(count) + "_" + std::to_string(p.middle) + ">";
+        marker += '_';
+        marker += std::to_string(p.middle);
         p.key = withoutMiddleCards(p.logKey);
     } else {
-        p.marker = "<" + std::to_string(count) + ">";
         p.key = p.logKey;
     }
+    marker += '>';
+    p.marker = std::move(marker);
     return p;
 }
 
