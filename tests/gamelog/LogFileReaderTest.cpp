@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "LogFileReader.h"
+#include "LogFixtureFiles.h"
 #include "Packe.h"
 #include "VbText.h"
 
@@ -82,6 +83,17 @@ TEST(LogFileReader, ReloadTakesTheFirstPackAndTheDealerAfterIt) {
         EXPECT_EQ(d.de, 4);
         for (int i = 0; i < 52; ++i) EXPECT_EQ(d.order[static_cast<std::size_t>(i)], i);
         EXPECT_EQ(d.dealerWord, "VAST");
+    }
+}
+
+TEST(LogFileReader, AByteOrderMarkDoesNotHideTheFirstTag) {
+    const std::string bom = "\xEF\xBB\xBF";
+    LogFixtureFiles files;
+    const auto fromFile = ReadLogLines(files.write("bom.txt", bom + withCrLf(twoDeals())));
+    ASSERT_TRUE(std::holds_alternative<std::vector<std::string>>(fromFile));
+    for (const auto& lines : {SplitLogText(bom + twoDeals()), std::get<std::vector<std::string>>(fromFile)}) {
+        EXPECT_EQ(lines.front(), "<VI>");
+        EXPECT_EQ(ok(ParseReloadLog(lines)).vi, 3);
     }
 }
 
