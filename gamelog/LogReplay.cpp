@@ -189,7 +189,15 @@ void ReplayFromLogfile() {
     const auto* lines = readLog(m, file);
     if (!lines) return;
     const auto parsed = ParseReplayLog(*lines, m.gbFarg);
-    if (const ReplayData* d = readLog(m, parsed)) applyReplay(m, *d);
+    const ReplayData* d = readLog(m, parsed);
+    if (!d) return;
+    // A file without a bid plays the bid in play, which must then be one
+    // (not the 0 or 5 of a bidding round).
+    if (!d->bid && (m.gbHogstaBudet < 6 || m.gbHogstaBudet > 14)) {
+        m.MsgBox("The log file names no bid to play.", forms::mb::OKOnly | forms::mb::Exclamation);
+        return;
+    }
+    applyReplay(m, *d);
 }
 
 void ReloadFromLogfile() {

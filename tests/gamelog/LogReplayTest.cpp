@@ -190,6 +190,28 @@ TEST_F(ReplayFixture, BadFilesChangeNothingAndSayWhy) {
     }
 }
 
+TEST_F(ReplayFixture, AFileWithoutABidPlaysTheBidInPlayOnly) {
+    const std::string noBid = "<BJUDIT_HOGST>\nOST\n<FARG>\nRUTER\n<SYD_FORE_KOP>\nA\n<END>\n";
+    m.Form_Load();
+    // Bidding has just begun: no bid stands yet.
+    ASSERT_LT(m.gbHogstaBudet, 6);
+    const TableSnapshot before(m);
+    replay(files.write("nobid.txt", noBid));
+    EXPECT_EQ(t.dialogs.CountOf("MsgBox"), 1);
+    m.LblLogFileName.Caption = before.words[3];
+    m.LblLogFileName.Visible = false;
+    EXPECT_TRUE(TableSnapshot(m) == before);
+
+    ASSERT_TRUE(PlayUntil(t, [&] { return m.myGameStatus == 7; }));
+    const short bid = m.gbHogstaBudet;
+    replay(files.write("nobid.txt", noBid));
+    EXPECT_EQ(t.dialogs.CountOf("MsgBox"), 1);
+    EXPECT_EQ(m.gbHogstaBudet, bid);
+    EXPECT_EQ(m.gbBjuditHogst, 3);
+    EXPECT_EQ(m.LabelBud[3].Caption, StrNum(bid));
+    EXPECT_EQ(m.myGameStatus, 7);
+}
+
 TEST_F(ReplayFixture, CancelInTheChooserCancels) {
     m.Form_Load();
     const TableSnapshot before(m);
