@@ -75,8 +75,10 @@ void setDealer(Main& m, const std::optional<std::string>& word) {
     m.attBjuda = m.attSaka;
 }
 
-// Each hand gets its trumps in the file's order (held and bought
-// interleaved), not sorted: the order of play does not depend on it.
+// Each hand gets its trumps in the file's order, held and bought entries
+// interleaved, and is not sorted. The engines read a hand in its order, so
+// a computer seat may choose differently from the recorded deal, where its
+// held trumps were sorted by the discard and its bought ones appended.
 void dealRecordedHands(Main& m, const ReplayData& d) {
     m.Packe.ValjFarg(m.gbFarg);
     m.Packe.TomPacke();
