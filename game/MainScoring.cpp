@@ -33,7 +33,12 @@ std::string dealScoreText() { return PlainNum(DealPointsVi) + " : " + PlainNum(D
 void Main::Aftermath() {
     // A deal is scored once, from trick play; scoring sets the status back
     // to a new deal, so a stray second call neither scores nor counts again.
-    if (myGameStatus != 7) return;
+    // A pause word of its own left behind would call it every second: it
+    // goes with the refused call.
+    if (myGameStatus != 7) {
+        if (Timer1.Tag == "A_OK1" || Timer1.Tag == "A_OK") Timer1.Tag.clear();
+        return;
+    }
     Timer1.SetInterval(1000);
     Timer1.SetEnabled(true);
     if (Timer1.Tag.empty()) {

@@ -133,7 +133,32 @@ TEST_F(ScoringFixture, AWonGameIsCountedOnceOnly) {
     scoreDeal();
     EXPECT_EQ(stored("TotalVi"), " 1");
     EXPECT_EQ(m.gbVi, 70);
-    EXPECT_EQ(m.Timer1.Tag, "A_OK1");
+    EXPECT_EQ(m.Timer1.Tag, "") << "a refused call leaves no word that calls it again";
+}
+
+TEST_F(ScoringFixture, ALeftoverPauseWordDiesWithTheRefusedCall) {
+    m.gbHogstaBudet = 6;
+    DealPointsVi = 10;
+    DealPointsDe = 4;
+    m.myGameStatus = 2;  // the table has moved on to another deal
+    for (const char* word : {"A_OK1", "A_OK"}) {
+        m.Timer1.Tag = word;
+        m.Aftermath();
+        EXPECT_EQ(m.Timer1.Tag, "") << word;
+    }
+    // Words of other steps are not the scoring's to take.
+    m.Timer1.Tag = "Bjudnext";
+    m.Aftermath();
+    EXPECT_EQ(m.Timer1.Tag, "Bjudnext");
+
+    // Through the timer: the word is consumed once and the tick goes quiet.
+    m.Timer1.Tag = "A_OK1";
+    m.Timer1_Timer();
+    m.Timer1_Timer();
+    EXPECT_EQ(m.Timer1.Tag, "");
+    EXPECT_EQ(m.gbVi, 0);
+    EXPECT_FALSE(m.LblClickVidare.Visible);
+    EXPECT_EQ(m.myGameStatus, 2);
 }
 
 TEST_F(ScoringFixture, TheWinCountSurvivesAnyStoredText) {
