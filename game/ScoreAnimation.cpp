@@ -9,8 +9,8 @@
 
 short AnimationTrick = 0;
 std::int32_t AnimationState = 0;
-short AnimationPointsVi = 0;
-short AnimationPointsDe = 0;
+short AnimatedPointsVi = 0;
+short AnimatedPointsDe = 0;
 
 namespace {
 
@@ -43,10 +43,10 @@ void showTrick(Main& m) {
         if (winner > 0) raiseRankOfTrick(m, t, winner);
         for (int h = 1; h <= 14; ++h)
             if (IsPointRank(h)) raiseRankOfTrick(m, t, h);
-        AnimationPointsVi = ClampToInt16(AnimationPointsVi + TrickPointsVi[t]);
-        AnimationPointsDe = ClampToInt16(AnimationPointsDe + TrickPointsDe[t]);
+        AnimatedPointsVi = ClampToInt16(AnimatedPointsVi + TrickPointsVi[t]);
+        AnimatedPointsDe = ClampToInt16(AnimatedPointsDe + TrickPointsDe[t]);
     }
-    showScore(m, AnimationPointsVi, AnimationPointsDe);
+    showScore(m, AnimatedPointsVi, AnimatedPointsDe);
     AnimationState = animation::FindNextTrick;
 }
 
@@ -71,8 +71,8 @@ void findNextTrick() {
 void resetAnimation(Main& m) {
     ResetTablePiles();
     m.LlbAnimate.Visible = false;
-    AnimationPointsVi = 0;
-    AnimationPointsDe = 0;
+    AnimatedPointsVi = 0;
+    AnimatedPointsDe = 0;
     AnimationState = animation::ShowTrick;
 }
 

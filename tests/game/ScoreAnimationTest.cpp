@@ -28,8 +28,8 @@ protected:
         ResetPlayState();
         AnimationTrick = 1;
         AnimationState = animation::ShowTrick;
-        AnimationPointsVi = 0;
-        AnimationPointsDe = 0;
+        AnimatedPointsVi = 0;
+        AnimatedPointsDe = 0;
     }
 
     // ranks[seat], 0 when the seat played nothing in the trick.
@@ -135,8 +135,8 @@ TEST_F(PointsInTricksTwoAndFive, StepsMoveThroughTheStatesInOrder) {
         EXPECT_EQ(AnimationState, after[i].state) << "step " << i + 1;
         EXPECT_EQ(AnimationTrick, after[i].trick) << "step " << i + 1;
     }
-    EXPECT_EQ(AnimationPointsVi, 0);
-    EXPECT_EQ(AnimationPointsDe, 0);
+    EXPECT_EQ(AnimatedPointsVi, 0);
+    EXPECT_EQ(AnimatedPointsDe, 0);
 }
 
 TEST_F(ScoreAnimationTable, WinningCardWithoutPointsIsRaisedOnce) {
@@ -204,7 +204,7 @@ TEST_F(ScoreAnimationTable, AnOutOfRangeTrickNumberShowsNothingAndReadsNothingBe
         SCOPED_TRACE("trick " + std::to_string(bad));
         AnimationTrick = bad;
         AnimationState = animation::ShowTrick;
-        AnimationPointsVi = 0;
+        AnimatedPointsVi = 0;
         EXPECT_EQ(step().up, Raised{});
         EXPECT_EQ(m.LlbAnimate.Caption, "0 : 0");
         AnimateScore();  // the search still finds the point trick
