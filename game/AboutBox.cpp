@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QPainter>
 #include <QPainterPath>
-#include <QUrl>
 
 #include <memory>
 
@@ -21,8 +20,9 @@ constexpr forms::Rgb Black = forms::RGB(0, 0, 0);
 constexpr int ShowHidden = 0;
 constexpr int ShowMaximised = 3;
 
+// Byte by byte, so a referral value that is not UTF-8 keeps its bytes.
 std::string percentEncoded(const std::string& text) {
-    return QUrl::toPercentEncoding(QString::fromStdString(text)).toStdString();
+    return QByteArray::fromStdString(text).toPercentEncoding().toStdString();
 }
 
 // The product picture: two trump cards fanned on the green table cloth.

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "AboutBox.h"
+#include "AboutBoxFit.h"
 #include "Localisation.h"
 #include "Main.h"
 #include "ProductAddresses.h"
@@ -131,6 +134,7 @@ TEST_F(AboutBox, TheReferralFileGivesTheQueryOrTheDefault) {
         {"missing", std::nullopt, "?p=230&u=1&t=1"},
         {"characters needing encoding", "a b&c=d\n#\xc3\xa9/?\n", "?p=230&u=a%20b%26c%3Dd&t=%23%C3%A9%2F%3F"},
         {"shell words", "x\"; rm -rf ~ #\n$(id)|`id`\n", "?p=230&u=x%22%3B%20rm%20-rf%20~%20%23&t=%24%28id%29%7C%60id%60"},
+        {"bytes that are not UTF-8", "caf\xe9\n\xff\n", "?p=230&u=caf%E9&t=%FF"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -139,6 +143,30 @@ TEST_F(AboutBox, TheReferralFileGivesTheQueryOrTheDefault) {
         EXPECT_EQ(ReferralQuery(m.gbInstallPath), c.query);
         EXPECT_EQ(WebLinkTarget(m.gbInstallPath), WebPage + c.query);
     }
+}
+
+TEST_F(AboutBox, BothLinksAreValidUrlsThatReadBackAsWritten) {
+    writeReferral("a b&t=9#x\n?&%\xc3\xa9\n");
+    const QUrl web(QString::fromStdString(WebLinkTarget(m.gbInstallPath)), QUrl::StrictMode);
+    ASSERT_TRUE(web.isValid()) << web.errorString().toStdString();
+    EXPECT_EQ(web.scheme(), "https");
+    EXPECT_EQ(web.host(), "www.lumraquest.example");
+    EXPECT_TRUE(web.fragment().isNull());
+    const QUrlQuery query(web);
+    EXPECT_EQ(query.queryItems(QUrl::FullyDecoded),
+              (QList<QPair<QString, QString>>{{"p", "230"}, {"u", "a b&t=9#x"}, {"t", "?&%\u00e9"}}));
+
+    const QUrl mail(QString::fromStdString(MailLinkTarget()), QUrl::StrictMode);
+    ASSERT_TRUE(mail.isValid()) << mail.errorString().toStdString();
+    EXPECT_EQ(mail.scheme(), "mailto");
+    EXPECT_EQ(mail.path(), "support@lumraquest.example");
+    const QUrlQuery mailQuery(mail);
+    EXPECT_EQ(mailQuery.queryItemValue("subject", QUrl::FullyDecoded), "Lumra Quest 2.3");
+    EXPECT_EQ(mailQuery.queryItemValue("body", QUrl::FullyDecoded), "RE: Lumra Quest 2.3");
+}
+
+TEST_F(AboutBox, EveryTextFitsItsControl) {
+    withAboutBox([&](forms::Form& f) { ExpectAboutTextsFit(f); });
 }
 
 TEST_F(AboutBox, TheReferralFileIsClosedOnEveryPath) {
