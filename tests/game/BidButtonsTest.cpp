@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <fstream>
 #include <set>
 
+#include "TableDriver.h"
 #include "TestTable.h"
 #include "VbText.h"
 
@@ -176,6 +182,88 @@ TEST(BidButtons, SwitchingTheSuggestionOnRepaintsTheMarkedButton) {
     EXPECT_EQ(m.PBBidDN[7].Surface, t.look(m.PBButtonsBackgroundDN, 148, m.PBNumbersBlackDN, 7));
     m.PBBid_MouseDown(8);
     EXPECT_EQ(m.PBBidDN[8].Surface, t.look(m.PBButtonsBackgroundDN, 0, m.PBNumbersGoldDN, 8));
+}
+
+// A game at the table whose computer seats all bid by one rule, with the
+// shipped bid table; the human answers through the window's mouse path.
+struct PlayedBidTurn : ButtonTable {
+    QTemporaryDir dir;
+    TableDriver driver{*main};
+
+    PlayedBidTurn(int dealer, const std::string& action) {
+        const std::string folder = dir.path().toStdString() + "/";
+        QFile::copy(QString::fromStdString(DefaultInstallFolder() + "LumraBidBase.txt"),
+                    QString::fromStdString(folder + "LumraBidBase.txt"));
+        std::ofstream(folder + "LumraBidRulesAI.txt") << "RULE\nName, All\nEXECUTES\n" << action << "\nEND\nSTOP\n";
+        main->myGameStatus = 0;
+        main->Run();
+        main->gbInstallPath = folder;
+        main->attSaka = dealer;
+        main->bSuggest = true;
+        main->myGameStatus = 1;
+        main->Run();
+    }
+    bool logged(const std::string& line) const { return std::find(log.begin(), log.end(), line) != log.end(); }
+    template <typename Done>
+    bool runUntil(Done done) {
+        for (int i = 0; i < 600; ++i) {
+            if (done()) return true;
+            advance(100);
+        }
+        return done();
+    }
+    bool coloursShown() { return main->ImgKlUp.Visible; }
+};
+
+TEST(BidButtonsInPlay, TheSuggestedBidIsMarkedAndItsColourRaisedThenAClickEntersIt) {
+    PlayedBidTurn t(3, "100, BID, 9");  // seat 0 bids first
+    Main& m = t.m();
+    ASSERT_TRUE(t.runUntil([&] { return t.driver.bidButtonsShown(); }));
+    EXPECT_EQ(m.attBjuda, 0);
+    EXPECT_EQ(m.PBBid[4].Tag, "Suggest");
+    EXPECT_TRUE(t.suggestedLook(4));
+    EXPECT_TRUE(t.plain(3));
+    const std::int32_t colour = m.Hand[0].MinFarg;
+    ASSERT_TRUE(colour == 1 || colour == 2 || colour == 4 || colour == 8) << colour;
+    for (const Kort* k : m.Hand[0].colHand) EXPECT_EQ(k->Kop, (k->farg & colour) != 0) << k->Nr;
+
+    t.driver.clickOn(m.PBBid[4]);
+    EXPECT_TRUE(t.logged("HUMAN Bids: 9"));
+    EXPECT_FALSE(t.driver.bidButtonsShown());
+    for (const Kort* k : m.Hand[0].colHand) EXPECT_FALSE(k->Kop) << k->Nr;
+    // The others may not bid 9 over 9: they pass, and the human names the colour.
+    ASSERT_TRUE(t.runUntil([&] { return t.coloursShown(); }));
+    EXPECT_EQ(m.gbBjuditHogst, 0);
+    EXPECT_EQ(m.gbHogstaBudet, 9);
+    for (int s = 1; s < 4; ++s) EXPECT_EQ(m.Hand[static_cast<std::size_t>(s)].GeBud(), 0) << s;
+    t.driver.clickOn(m.ImgHjUp);
+    EXPECT_EQ(m.gbFarg, 4);
+    EXPECT_EQ(m.Hand[0].MinFarg, 4);
+    EXPECT_EQ(t.dialogs.CountOf("MsgBox"), 0);
+}
+
+TEST(BidButtonsInPlay, TheHumanDealerAfterThreePassesBidsSixWithoutAClick) {
+    PlayedBidTurn t(0, "100, BID, PASS");
+    Main& m = t.m();
+    bool buttonsSeen = false;
+    ASSERT_TRUE(t.runUntil([&] {
+        buttonsSeen = buttonsSeen || t.driver.bidButtonsShown();
+        return t.coloursShown();
+    }));
+    EXPECT_FALSE(buttonsSeen) << "nothing waits for a click";
+    EXPECT_EQ(m.Hand[0].GeBud(), 6);
+    EXPECT_EQ(m.gbHogstaBudet, 6);
+    EXPECT_EQ(m.gbBjuditHogst, 0);
+    EXPECT_EQ(m.LabelBud[0].Caption, " 6");
+    for (const Kort* k : m.Hand[0].colHand) EXPECT_FALSE(k->Kop) << k->Nr;
+    const auto at = std::find(t.log.begin(), t.log.end(), "Pakkobud");
+    ASSERT_NE(at, t.log.end());
+    EXPECT_NE(std::find(at, t.log.end(), "HUMAN Bids: 6"), t.log.end());
+    const auto resolved = std::find(at, t.log.end(), "<BJUDIT_HOGST>");
+    ASSERT_GE(t.log.end() - resolved, 4);
+    EXPECT_EQ(resolved[1], "SYD");
+    EXPECT_EQ(resolved[3], "6");
+    EXPECT_EQ(t.dialogs.CountOf("MsgBox"), 0);
 }
 
 }  // namespace
