@@ -21,11 +21,12 @@ std::string envOr(const char* name) {
 }
 
 // Reads every record of a scope file; a missing or damaged file gives what
-// could be read, never an error.
-Records load(const std::string& path) {
-    Records out;
+// could be read, never an error. False only when the file exists but cannot
+// be read: writing over it then would lose every value it holds.
+bool load(const std::string& path, Records& out) {
     QFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::ReadOnly)) return out;
+    if (!f.exists()) return true;
+    if (!f.open(QIODevice::ReadOnly)) return false;
     const QByteArray data = f.readAll();
     std::istringstream in(data.toStdString());
     std::string line, section;
@@ -41,7 +42,7 @@ Records load(const std::string& path) {
         if (eq == std::string::npos || section.empty()) continue;
         out[{section, Unescape(line.substr(0, eq))}] = Unescape(line.substr(eq + 1));
     }
-    return out;
+    return true;
 }
 
 bool save(const std::string& path, const Records& records) {
@@ -80,7 +81,8 @@ std::string SettingsFolder() {
 std::string ScopeFile(bool localScope) { return SettingsFolder() + (localScope ? "/local.ini" : "/user.ini"); }
 
 std::optional<std::string> Read(bool localScope, const std::string& section, const std::string& name) {
-    const Records r = load(ScopeFile(localScope));
+    Records r;
+    load(ScopeFile(localScope), r);
     const auto it = r.find({section, name});
     if (it == r.end()) return std::nullopt;
     return it->second;
@@ -88,7 +90,8 @@ std::optional<std::string> Read(bool localScope, const std::string& section, con
 
 bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value) {
     const std::string path = ScopeFile(localScope);
-    Records r = load(path);
+    Records r;
+    if (!load(path, r)) return false;
     r[{section, name}] = value;
     return save(path, r);
 }

@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "Registry.h"
 #include "SettingsStore.h"
 #include "TempSettings.h"
@@ -79,4 +82,72 @@ TEST(Registry, UnwritableFolderIsSilent) {
     setenv("LUMRA_SETTINGS_DIR", "/proc/lumra-cannot-write-here", 1);
     EXPECT_NO_THROW(SaveRegistryValue("user", "Statistic", "TotalVi", " 1"));
     EXPECT_EQ(GetRegistryValue("user", "Statistic", "TotalVi", "0"), "0");
+}
+
+namespace {
+void writeScopeFile(bool local, const std::string& text) {
+    QFile f(QString::fromStdString(settings::ScopeFile(local)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text.data(), static_cast<qint64>(text.size()));
+}
+std::string fileText(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly)) return "<unreadable>";
+    return f.readAll().toStdString();
+}
+}  // namespace
+
+TEST(Registry, AReadCreatesNoFolder) {
+    TempSettings tmp;
+    const std::string folder = tmp.path() + "/not-yet";
+    setenv("LUMRA_SETTINGS_DIR", folder.c_str(), 1);
+    EXPECT_EQ(GetRegistryValue("user", "Statistic", "TotalVi", "0"), "0");
+    EXPECT_FALSE(QDir(QString::fromStdString(folder)).exists());
+    SaveRegistryValue("user", "Statistic", "TotalVi", " 1");
+    EXPECT_EQ(GetRegistryValue("user", "Statistic", "TotalVi", "0"), " 1");
+}
+
+TEST(Registry, AnEmptyStoredValueReadsAsEmptyText) {
+    // The game itself never stores one, but a hand-edited file may.
+    TempSettings tmp;
+    writeScopeFile(true, "[Install]\nDir=\r\n");
+    EXPECT_EQ(GetRegistryValue("local", "Install", "Dir", "default/"), "");
+}
+
+TEST(Registry, AWriteReplacesTheFileInsteadOfRewritingIt) {
+    // A second name for the old file keeps its complete old text: the new
+    // text went into a new file that was renamed into place, so a crash in
+    // the middle of a write can never leave half a file.
+    TempSettings tmp;
+    SaveRegistryValue("user", "Statistic", "TotalVi", " 7");
+    const std::string path = settings::ScopeFile(false);
+    const std::string oldText = fileText(path);
+    const std::string link = tmp.path() + "/old-user.ini";
+    ASSERT_EQ(::link(path.c_str(), link.c_str()), 0);
+    SaveRegistryValue("user", "Statistic", "TotalVi", " 8");
+    EXPECT_EQ(fileText(link), oldText);
+    EXPECT_EQ(GetRegistryValue("user", "Statistic", "TotalVi", "0"), " 8");
+}
+
+TEST(Registry, AWriteNeverDestroysAFileItCannotRead) {
+    if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind the superuser";
+    TempSettings tmp;
+    SaveRegistryValue("user", "Statistic", "TotalVi", " 9");
+    const std::string path = settings::ScopeFile(false);
+    ASSERT_EQ(::chmod(path.c_str(), 0200), 0);  // may be written, not read
+    SaveRegistryValue("user", "Statistic", "TotalDe", " 1");
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    EXPECT_EQ(GetRegistryValue("user", "Statistic", "TotalVi", "0"), " 9");
+    EXPECT_EQ(GetRegistryValue("user", "Statistic", "TotalDe", "0"), "0");
+}
+
+TEST(Registry, TheReadLimitCountsBytesNotCharacters) {
+    TempSettings tmp;
+    std::string fits, tooLong;
+    for (int i = 0; i < 127; ++i) fits += "\xC3\xA4";  // 127 two-byte letters: 254 bytes
+    tooLong = fits + "\xC3\xA4";
+    SaveRegistryValue("user", "S", "fits", fits);
+    SaveRegistryValue("user", "S", "long", tooLong);
+    EXPECT_EQ(GetRegistryValue("user", "S", "fits", "d"), fits);
+    EXPECT_EQ(GetRegistryValue("user", "S", "long", "d"), "d");
 }
