@@ -19,6 +19,16 @@ float clamp01(float r) {
     if (r >= 1.0f) return std::nextafter(1.0f, 0.0f);
     return r;
 }
+// Mixed into the clock seed so that two programs started in the same tick
+// still differ; a machine without an entropy source just uses the clock.
+std::uint64_t entropy() {
+    try {
+        std::random_device rd;
+        return rd();
+    } catch (...) {
+        return 0;
+    }
+}
 }  // namespace
 
 float Rnd() {
@@ -33,8 +43,7 @@ void Randomize() {
     RandomState& s = state();
     if (s.source || s.pinned) return;
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    std::random_device rd;
-    s.engine.seed(static_cast<std::uint64_t>(ticks) ^ (static_cast<std::uint64_t>(rd()) << 32));
+    s.engine.seed(static_cast<std::uint64_t>(ticks) ^ (entropy() << 32));
 }
 
 int RndPercent() { return static_cast<int>(std::floor(static_cast<double>(Rnd()) * 100.0 + 1.0)); }
