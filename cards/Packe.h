@@ -37,7 +37,9 @@ public:
     bool SakaRestore();
     // Finds the card of a face and colour in the pool; "V" and "v" ask for
     // the trump five and the other five of its colour (and are rewritten to
-    // "5" in the caller's text). Null when there is none.
+    // "5" in the caller's text). Null when there is none. The pool keeps the
+    // dealt cards, so the card found may already lie in a hand: a caller
+    // that places cards must track the ones it has placed.
     Kort* GeSpeciellKort(std::string& face, std::int32_t colour);
     // Deals the top stock card into the pool and returns it; with an empty
     // stock, the placeholder (Nr -1), which is stored nowhere.
