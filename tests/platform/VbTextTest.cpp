@@ -34,11 +34,20 @@ TEST(VbText, ValReadsTheLeadingNumber) {
 TEST(VbText, ConversionsIgnoreTheCLocale) {
     const char* old = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = old ? old : "C";
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "sv_SE.UTF-8")) {
+    bool commaLocale = false;
+    for (const char* name : {"sv_SE.UTF-8", "de_DE.UTF-8", "sv_SE", "de_DE", "fr_FR.UTF-8"})
+        if (std::setlocale(LC_NUMERIC, name)) {
+            commaLocale = true;
+            break;
+        }
+    if (commaLocale) {
         EXPECT_EQ(CStrSingle(0.5f), "0.5");
+        EXPECT_EQ(CStrDouble(-2.25), "-2.25");
         EXPECT_DOUBLE_EQ(Val("2.5"), 2.5);
+        EXPECT_DOUBLE_EQ(Val("2,5"), 2.0);
     }
     std::setlocale(LC_NUMERIC, saved.c_str());
+    if (!commaLocale) GTEST_SKIP() << "no locale with a decimal comma is installed";
 }
 
 TEST(VbText, RoundingHalvesToEven) {
