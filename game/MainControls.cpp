@@ -43,9 +43,12 @@ void applyFonts(Main& m) {
     font(m.LlbAnimate, 14, true, A::Center);
     font(m.LblGameOver, 30, true, A::Center);
     // The prompt stands in front of the chosen colour in the middle of the
-    // table; it lets the picture show through and stays dark to be read on it.
+    // table; it lets the picture show through, and a light rim around its
+    // dark letters keeps it readable over the black suits.
     font(m.LblClickVidare, 10, true, A::Center);
     m.LblClickVidare.BackOpaque = false;
+    m.LblClickVidare.TextHalo = true;
+    m.LblClickVidare.HaloColor = RGB(255, 255, 255);
     font(m.LblSuggest, 9, true, A::Left);
     font(m.LblKilledCards, 8, false, A::Left);
     font(m.LblNotInPlay, 8, true, A::Left);

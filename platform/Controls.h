@@ -85,6 +85,10 @@ public:
     Alignment TextAlign = Alignment::Left;
     int FontPointSize = 10;
     bool FontBold = true;
+    // A rim of another colour around each letter, so the text reads over
+    // whatever picture lies behind a transparent label.
+    bool TextHalo = false;
+    Rgb HaloColor = RGB(255, 255, 255);
 };
 
 class Image : public Control {

@@ -30,9 +30,16 @@ void paintLabel(QPainter& p, const Label& l) {
     p.save();
     p.setClipRect(r);
     p.setFont(LabelFont(l));
+    const int flags = static_cast<int>(alignmentOf(l.TextAlign) | Qt::AlignTop) | Qt::TextWordWrap;
+    const QString text = CaptionText(l.Caption);
+    if (l.TextHalo) {
+        p.setPen(toColor(l.HaloColor));
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (dx != 0 || dy != 0) p.drawText(r.translated(dx, dy), flags, text);
+    }
     p.setPen(toColor(l.ForeColor));
-    p.drawText(r, static_cast<int>(alignmentOf(l.TextAlign) | Qt::AlignTop) | Qt::TextWordWrap,
-               CaptionText(l.Caption));
+    p.drawText(r, flags, text);
     p.restore();
 }
 

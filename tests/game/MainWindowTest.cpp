@@ -52,6 +52,33 @@ TEST(MainWindowTest, RenderedTableShowsItsControlsAtTheirPlaces) {
     EXPECT_EQ(centre(img, m.PBBid[9]), kGreen);
 }
 
+TEST(MainWindowTest, ThePromptReadsOverTheChosenColour) {
+    // The prompt crosses the middle of the chosen colour; over a black suit
+    // its dark letters need their light rim to be seen at all.
+    TestTable t;
+    Main& m = t.m();
+    m.myGameStatus = 0;
+    m.Run();
+    m.ImgSpChosen.Visible = true;
+    m.LblClickVidare.Visible = true;
+    ASSERT_EQ(m.LblClickVidare.Caption, "Click to proceed...");
+    const QImage img = forms::RenderForm(m.form);
+    const int midX = m.ImgSpChosen.PixelLeft() + m.ImgSpChosen.PixelWidth() / 2;
+    const QRect lettersOverTheSpade(midX - 6, m.LblClickVidare.PixelTop() + 5, 17, 7);
+    int light = 0, dark = 0;
+    for (int y = lettersOverTheSpade.top(); y <= lettersOverTheSpade.bottom(); ++y)
+        for (int x = lettersOverTheSpade.left(); x <= lettersOverTheSpade.right(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.lightness() > 200) ++light;
+            if (c.lightness() < 60) ++dark;
+        }
+    EXPECT_GE(light, 10);
+    EXPECT_GE(dark, 10);
+    // The picture still shows above and below the prompt.
+    EXPECT_LT(img.pixelColor(midX, m.ImgSpChosen.PixelTop() + 20).lightness(), 60);
+    EXPECT_LT(img.pixelColor(midX, m.LblClickVidare.PixelTop() + m.LblClickVidare.PixelHeight() + 2).lightness(), 60);
+}
+
 TEST(MainWindowTest, GeometryOfTheMainControls) {
     TestTable t;
     Main& m = t.m();
