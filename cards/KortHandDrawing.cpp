@@ -77,7 +77,9 @@ short KortHand::CardIndexAt(float x, float y) const {
         p = static_cast<int>(RoundHalfEven(x) / step) + 1;
         if (p > c + 2) return 0;
     } else {
-        const long long step = RoundHalfEven(PixelHeight() / static_cast<double>(cardsToShow_ + 3));
+        // A column is n + 2 thirds of a card high and its cards step a third
+        // of a card down, so one step is the height over n + 2.
+        const long long step = RoundHalfEven(PixelHeight() / static_cast<double>(cardsToShow_ + 2));
         if (step == 0) return 0;
         p = static_cast<int>(RoundHalfEven(y) / step) + 1;
         if (p > c + 3) return 0;

@@ -113,6 +113,27 @@ TEST_F(HandDrawing, CardUnderTheMouseInARow) {
     EXPECT_EQ(empty.CardIndexAt(10, 10), 0);
 }
 
+TEST_F(HandDrawing, CardUnderTheMouseInAColumn) {
+    // 352 px high for 9 cards, which step 32 px down: each card owns the
+    // 32 px strip where it shows, the last card all of its own height.
+    KortHand& west = t.m().Hand[1];
+    fill(west, 9);
+    KortHand& east = t.m().Hand[3];
+    fill(east, 5, 20);
+    struct Case {
+        const KortHand* hand;
+        float y;
+        short card;
+    };
+    const Case cases[] = {
+        {&west, 0, 1},   {&west, 31, 1},  {&west, 32, 2},  {&west, 150, 5},
+        {&west, 255, 8}, {&west, 256, 9}, {&west, 351, 9},
+        {&east, 127, 4}, {&east, 128, 5}, {&east, 223, 5}, {&east, 255, 5},  // a third below the last card still counts
+        {&east, 256, 0}, {&east, 340, 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.hand->CardIndexAt(20, c.y), c.card) << c.hand->Name << " y " << c.y;
+}
+
 TEST_F(HandDrawing, ComputerHandsDrawBacksAndTheOutOfPlayPileSmallFaces) {
     KortHand& west = t.m().Hand[1];
     fill(west, 2, 8);
