@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Rng.h"
 #include "ScoreAnimation.h"
 #include "TestTable.h"
 
@@ -88,6 +89,32 @@ TEST_F(TimerWords, ThePromptBlinksEvery800Milliseconds) {
     }
     const std::vector<bool> expected = {false, true, false, true};
     EXPECT_EQ(seen, expected);
+}
+
+TEST_F(TimerWords, TheThinkingPauseBeforeTheDiscardCountsFromWhenItIsSet) {
+    // Resolving the highest bid left Timer1 at 300 ms; the colour choice in
+    // the same tick sets the random pause, which must run in full.
+    struct Case {
+        float rnd;
+        int pause;
+    };
+    const Case cases[] = {{0.0f, 1200}, {0.5f, 1350}, {0.9999f, 1499}};
+    for (const Case& c : cases) {
+        SetRandomSource([&c] { return c.rnd; });
+        m().Timer1.SetInterval(300);
+        t.advance(100);
+        m().myGameStatus = 5;
+        m().Timer1.Tag.clear();
+        m().Run();
+        ASSERT_EQ(m().Timer1.Tag, "FARGVALD");
+        t.advance(c.pause - 1);
+        EXPECT_EQ(m().myGameStatus, 5) << "rnd " << c.rnd;
+        t.advance(1);
+        EXPECT_EQ(m().myGameStatus, 6) << "rnd " << c.rnd;
+        EXPECT_EQ(m().Timer1.Tag, "WAIT_KOR");
+        m().Timer1.Tag.clear();
+    }
+    SetRandomSource({});
 }
 
 TEST_F(TimerWords, OtherTimersIgnoreForeignWords) {
