@@ -1,6 +1,14 @@
 // Writes the bid table, LumraBidBase.txt: for every trump pattern the
 // loader can form, what a seat holding it can expect from a deal.
 //
+// A program of its own, built apart from the game (it shares only the key
+// builder, engines/BidTableKey.cpp). From the repository's top folder:
+//   cmake -S tools/bidtable -B build-bidtable -G Ninja
+//   ninja -C build-bidtable
+//   build-bidtable/GenerateBidTable data/LumraBidBase.txt
+// It takes about ten seconds and writes the same file every time; the
+// tests of the shipped table (tests/engines/BidTableFileTest.cpp) check it.
+//
 // The model. Only the trump suit matters once the colour is named, so a deal
 // is simulated on the 14 trump ranks (1 the 2 ... 14 the ace) and 38 cards
 // that count for nothing. For each pattern key:
