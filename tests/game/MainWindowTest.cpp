@@ -52,6 +52,39 @@ TEST(MainWindowTest, RenderedTableShowsItsControlsAtTheirPlaces) {
     EXPECT_EQ(centre(img, m.PBBid[9]), kGreen);
 }
 
+TEST(MainWindowTest, RenderedDealShowsHandsAndThePackAtTheirPlaces) {
+    TestTable t;
+    Main& m = t.m();
+    m.Form_Load();
+    const auto dealt = [&] {
+        for (const KortHand& h : m.Hand)
+            if (h.AntalKort() < 9) return false;
+        return true;
+    };
+    for (int i = 0; i < 100 && !dealt(); ++i) t.advance(100);
+    ASSERT_TRUE(dealt());
+    const QImage img = forms::RenderForm(m.form);
+    const auto at = [&](const forms::Control& c, int x, int y) {
+        return img.pixelColor(c.PixelLeft() + x, c.PixelTop() + y);
+    };
+    const auto isBack = [](const QColor& c) { return c.blue() > c.red() + 60 && c.blue() > c.green() + 40; };
+    // Computer hands show backs: the top card of each column, the last card
+    // of the north row.
+    EXPECT_TRUE(isBack(at(m.Hand[1], 35, 20)));
+    EXPECT_TRUE(isBack(at(m.Hand[3], 35, 20)));
+    EXPECT_TRUE(isBack(at(m.Hand[2], 284 + 35, 20)));
+    // The human's row shows faces, a tenth of a card below the control's top
+    // while no card is raised; above that is table.
+    EXPECT_EQ(at(m.Hand[0], 30, 12), QColor(Qt::white));
+    EXPECT_EQ(at(m.Hand[0], 30, 5), kGreen);
+    EXPECT_EQ(at(m.Hand[0], 284 + 66, 50), QColor(Qt::white)) << "the ninth card starts 284 px in";
+    EXPECT_EQ(at(m.Hand[0], 284 + 72, 50), kGreen);
+    // The pack lies large beside the dealer, seat 0; the piles are empty.
+    EXPECT_TRUE(isBack(at(m.PakkoImageXP[0], 40, 60)));
+    EXPECT_EQ(centre(img, m.Bord[0]), kGreen);
+    EXPECT_EQ(centre(img, m.Bord[1]), kGreen);
+}
+
 TEST(MainWindowTest, ThePromptReadsOverTheChosenColour) {
     // The prompt crosses the middle of the chosen colour; over a black suit
     // its dark letters need their light rim to be seen at all.
