@@ -143,3 +143,14 @@ TEST(LogSink, HandingLinesWritesNoFile) {
     m.LogClose();
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
+
+TEST(LogSink, ATextWithLineBreaksReachesListenersAsSeparateLines) {
+    TestTable t;
+    Main& m = t.m();
+    std::vector<std::string> seen;
+    m.AddLogListener([&](const std::string& l) { seen.push_back(l); });
+    m.Log(" 85   [Take points]\nLead high\r\nend");
+    m.Log("");
+    m.Log("Budet: 7\r\n");
+    EXPECT_EQ(seen, (std::vector<std::string>{" 85   [Take points]", "Lead high", "end", "", "Budet: 7", ""}));
+}
