@@ -87,8 +87,8 @@ std::optional<std::string> QtDialogs::InputBox(const std::string& prompt, const 
 
 std::optional<std::string> QtDialogs::ChooseLogFile(const std::string& startFolder) {
     forms::SchedulerPause pause(scheduler_);
-    const QString file = QFileDialog::getOpenFileName(parent_, QString(), q(startFolder),
-                                                      QStringLiteral("Log files (*.txt *.TXT);;All files (*)"));
+    const QString file = QFileDialog::getOpenFileName(parent_, QStringLiteral("Select log file..."), q(startFolder),
+                                                      QStringLiteral("*.txt (*.txt *.TXT)"));
     if (file.isEmpty()) return std::nullopt;
     return file.toStdString();
 }
