@@ -84,6 +84,7 @@ TEST_F(HandFixture, TomHandEmptiesOnlyAHandWithoutTrumps) {
     EXPECT_TRUE(hand.TomHand(4));
     EXPECT_TRUE(hand.Tom);
     EXPECT_EQ(pile.RepaintCount, 0);
+    EXPECT_EQ(hand.RepaintCount, 0);
 
     hand.Tom = false;
     add(AceHearts);

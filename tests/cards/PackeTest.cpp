@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "NumberedError.h"
 #include "Packe.h"
@@ -177,4 +180,65 @@ TEST(Packe, TweakPackeIgnoresSlotsOutsideTheRecord) {
     EXPECT_FALSE(p.TweakPacke(53, "1"));
     EXPECT_FALSE(p.TweakPacke(-1, "1"));
     EXPECT_TRUE(p.TweakPacke(0, "x"));
+}
+
+TEST(Packe, EveryFaceHasTheSameValuesInEverySuit) {
+    Packe p;
+    const struct {
+        const char* typ;
+        int rang, poang, slang;
+    } faces[13] = {{"A", 14, 1, 0}, {"2", 1, 0, 0},  {"3", 2, 0, 8},   {"4", 3, 0, 7},  {"5", 5, 5, 0},
+                   {"6", 6, 0, 6},  {"7", 7, 0, 5},  {"8", 8, 0, 4},   {"9", 9, 0, 3},  {"10", 10, 1, 0},
+                   {"J", 11, 1, 0}, {"Q", 12, 0, 2}, {"K", 13, 0, 1}};
+    for (int face = 0; face < 13; ++face)
+        for (int suit = 0; suit < 4; ++suit) {
+            const Kort* k = byNr(p, face * 4 + suit);
+            const auto& f = faces[face];
+            EXPECT_EQ(k->Typ, f.typ) << k->Nr;
+            EXPECT_EQ(k->Rang, f.rang) << k->Nr;
+            EXPECT_EQ(k->Poang, f.poang) << k->Nr;
+            EXPECT_EQ(k->SlangOrder, f.slang) << k->Nr;
+            EXPECT_EQ(k->farg, face == 4 ? (suit == 0 || suit == 3 ? 9 : 6) : 1 << suit) << k->Nr;
+        }
+}
+
+TEST(Packe, DescendingSortKeysGiveTheHandOrderPlayersSee) {
+    // Clubs ace down to 2, the black fives, spades 2 up to ace, hearts ace
+    // down to 2, the red fives, diamonds 2 up to ace.
+    const std::vector<std::string> downFromAce = {"A", "K", "Q", "J", "10", "9", "8", "7", "6", "4", "3", "2"};
+    const std::vector<std::string> upFromTwo(downFromAce.rbegin(), downFromAce.rend());
+    std::vector<std::pair<std::string, int>> expected;  // face, colour bits
+    for (const auto& f : downFromAce) expected.emplace_back(f, 1);
+    expected.emplace_back("5", 9);
+    expected.emplace_back("5", 9);
+    for (const auto& f : upFromTwo) expected.emplace_back(f, 8);
+    for (const auto& f : downFromAce) expected.emplace_back(f, 4);
+    expected.emplace_back("5", 6);
+    expected.emplace_back("5", 6);
+    for (const auto& f : upFromTwo) expected.emplace_back(f, 2);
+
+    Packe p;
+    std::vector<const Kort*> cards(p.Pool().begin(), p.Pool().end());
+    std::sort(cards.begin(), cards.end(), [](const Kort* a, const Kort* b) { return a->Sortering > b->Sortering; });
+    ASSERT_EQ(cards.size(), expected.size());
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        EXPECT_EQ(cards[i]->Typ, expected[i].first) << i;
+        EXPECT_EQ(cards[i]->farg, expected[i].second) << i;
+    }
+    EXPECT_EQ(cards[12]->Nr, 16);  // five of clubs before the five of spades
+    EXPECT_EQ(cards[38]->Nr, 18);  // five of hearts before the five of diamonds
+}
+
+TEST(Packe, DealingKeepsEveryCardInExactlyOneOfStockAndPool) {
+    PinnedRandom pin;
+    Packe p;
+    p.Saka();
+    for (int dealt = 0; dealt <= 52; ++dealt) {
+        std::set<int> stock, pool;
+        for (const Kort* k : p.colPacke) stock.insert(k->Nr);
+        for (const Kort* k : p.Pool()) pool.insert(k->Nr);
+        ASSERT_EQ(stock.size() + pool.size(), 52u) << dealt;
+        for (int nr : stock) ASSERT_EQ(pool.count(nr), 0u) << dealt;
+        p.GeKort();
+    }
 }
