@@ -8,7 +8,7 @@ std::array<short, 7> WorkHand{};
 std::array<short, 15> ClaimedRanks{};
 std::array<std::string, 10> CardVars{};
 std::array<float, 10> NumVars{};
-std::array<std::array<std::string, InterpretationColumns>, InterpretationRows> InterpretationTable{};
+std::array<std::array<std::string, InterpretationColumns>, InterpretationRows> InterpretationTable;
 short InterpretationCount = 0;
 std::string CurrentToken;
 std::string PlayRuleName;
