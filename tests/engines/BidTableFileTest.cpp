@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+
 #include <map>
 #include <vector>
 
@@ -14,7 +16,10 @@ bool isNumber(const std::string& f) {
     std::size_t i = 0;
     if (i < f.size() && f[i] == '-') ++i;
     if (i >= f.size() || f[i] < '0' || f[i] > '9') return false;
-    return Val(f) == std::stod(f);
+    // from_chars reads "." whatever the C locale says.
+    double v = 0.0;
+    const auto res = std::from_chars(f.data(), f.data() + f.size(), v);
+    return res.ec == std::errc() && Val(f) == v;
 }
 
 struct ShippedTable {
