@@ -82,8 +82,8 @@ void Main::Aftermath() {
     Timer1.Tag = "STOP_RUNDA";
     AnimationTrick = 1;
     AnimationState = 0;
-    AnimationPointsVi = 0;
-    AnimationPointsDe = 0;
+    AnimatedPointsVi = 0;
+    AnimatedPointsDe = 0;
     Timer3.Tag = "ANIMATE";
     ImgReplayUp.Visible = true;
     ImgReplayDn.Visible = true;

@@ -16,9 +16,6 @@ extern short AnimationTrick;          // trick being shown, 1..6
 extern std::int32_t AnimationState;   // one of the animation:: steps
 extern short AnimatedPointsVi;        // running points shown in the label
 extern short AnimatedPointsDe;
-// Earlier names of the two running sums, kept until every caller uses the ones above.
-inline short& AnimationPointsVi = AnimatedPointsVi;
-inline short& AnimationPointsDe = AnimatedPointsDe;
 
 // One step; run by Timer3 while its tag is "ANIMATE".
 void AnimateScore();
