@@ -6,19 +6,10 @@
 #include "EngineBridge.h"
 #include "PlayRules.h"
 #include "PlayState.h"
+#include "CardNames.h"
 #include "TestTable.h"
 
 namespace {
-int nr(const std::string& card) {
-    static const std::vector<std::string> faces = {"A", "2", "3", "4", "5", "6", "7",
-                                                   "8", "9", "10", "J", "Q", "K"};
-    const std::string face = card.substr(0, card.size() - 1);
-    int f = 0;
-    while (faces[static_cast<std::size_t>(f)] != face) ++f;
-    const char s = card.back();
-    return f * 4 + (s == 'c' ? 0 : s == 'd' ? 1 : s == 'h' ? 2 : 3);
-}
-
 // A table in trick play with clubs as trumps; seat 0 is the human.
 struct SeatPlayFixture : ::testing::Test {
     TestTable t;
@@ -38,11 +29,11 @@ struct SeatPlayFixture : ::testing::Test {
     }
     void give(int seat, const std::vector<std::string>& cards) {
         for (const std::string& c : cards) {
-            Kort* k = m.Packe.CardByNr(nr(c));
+            Kort* k = m.Packe.CardByNr(CardNr(c));
             m.Hand[seat].AddACardOSort(k, false);
         }
     }
-    Kort* card(const std::string& c) { return m.Packe.CardByNr(nr(c)); }
+    Kort* card(const std::string& c) { return m.Packe.CardByNr(CardNr(c)); }
     std::string lastPrompt() const { return t.dialogs.shown.empty() ? "" : t.dialogs.shown.back().prompt; }
 };
 }  // namespace

@@ -8,20 +8,11 @@
 #include <vector>
 
 #include "PlayState.h"
+#include "CardNames.h"
 #include "TestTable.h"
 #include "VbText.h"
 
 namespace {
-int nr(const std::string& card) {
-    static const std::vector<std::string> faces = {"A", "2", "3", "4", "5", "6", "7",
-                                                   "8", "9", "10", "J", "Q", "K"};
-    const std::string face = card.substr(0, card.size() - 1);
-    int f = 0;
-    while (faces[static_cast<std::size_t>(f)] != face) ++f;
-    const char s = card.back();
-    return f * 4 + (s == 'c' ? 0 : s == 'd' ? 1 : s == 'h' ? 2 : 3);
-}
-
 constexpr std::int32_t kTrump = farg::Klover;
 
 // A dealt table with clubs as trumps, rigged through the deck's own
@@ -50,8 +41,8 @@ struct BuyFixture : ::testing::Test {
              const std::vector<std::string>& packTop = {}, int packNonTrumps = 0) {
         std::set<int> named;
         for (const auto& h : hands)
-            for (const std::string& c : h) named.insert(nr(c));
-        for (const std::string& c : packTop) named.insert(nr(c));
+            for (const std::string& c : h) named.insert(CardNr(c));
+        for (const std::string& c : packTop) named.insert(CardNr(c));
         std::vector<int> spare;  // unnamed non-trumps, lowest number first
         for (int n = 0; n < 52; ++n)
             if (!named.count(n) && !IsTrump(*m.Packe.CardByNr(n), kTrump)) spare.push_back(n);
@@ -59,11 +50,11 @@ struct BuyFixture : ::testing::Test {
         std::vector<int> order;
         std::array<int, 4> handSize{};
         for (int s = 0; s < 4; ++s) {
-            for (const std::string& c : hands[s]) order.push_back(nr(c));
+            for (const std::string& c : hands[s]) order.push_back(CardNr(c));
             for (std::size_t i = hands[s].size(); i < 9; ++i) order.push_back(spare.at(next++));
             handSize[s] = 9;
         }
-        for (const std::string& c : packTop) order.push_back(nr(c));
+        for (const std::string& c : packTop) order.push_back(CardNr(c));
         for (int i = 0; i < packNonTrumps; ++i) order.push_back(spare.at(next++));
         std::set<int> used(order.begin(), order.end());
         for (int n = 0; n < 52; ++n)
@@ -85,8 +76,8 @@ struct BuyFixture : ::testing::Test {
         m.PackBuyRound();
     }
 
-    bool holds(int seat, const std::string& c) const { return m.Hand[seat].colHand.Contains(CardKey(nr(c))); }
-    bool killed(const std::string& c) const { return m.KortKilled.colHand.Contains(CardKey(nr(c))); }
+    bool holds(int seat, const std::string& c) const { return m.Hand[seat].colHand.Contains(CardKey(CardNr(c))); }
+    bool killed(const std::string& c) const { return m.KortKilled.colHand.Contains(CardKey(CardNr(c))); }
 
     // Every card is in exactly one place and none is the placeholder.
     void expectAllCardsOnce() {
@@ -176,7 +167,7 @@ TEST_P(NonDealerTable, DropsNonTrumpsThenBuysUpToSix) {
     EXPECT_EQ(m.KortKilled.AntalKort(), static_cast<short>(c.out.size())) << c.what;
     EXPECT_EQ(TrumpsSeenBySelf[1], c.seenAfter) << c.what;
     EXPECT_EQ(TrumpsBeforeBuying[1], static_cast<short>(c.trumps.size())) << c.what;
-    for (const std::string& k : c.packTop) EXPECT_TRUE(m.Packe.CardByNr(nr(k))->Kop) << "bought cards show raised";
+    for (const std::string& k : c.packTop) EXPECT_TRUE(m.Packe.CardByNr(CardNr(k))->Kop) << "bought cards show raised";
     expectAllCardsOnce();
 }
 
@@ -292,6 +283,6 @@ TEST_F(BuyFixture, TheHumansBoughtCardsAreSortedAComputersAppended) {
     // Seat 1 drew the five cards after seat 0's five, appended as drawn.
     ASSERT_EQ(m.Hand[1].AntalKort(), 6);
     const char* drawn[] = {"3c", "5s", "Qh", "Qd", "Kc", "As"};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(m.Hand[1].colHand.Item(i + 1)->Nr, nr(drawn[i])) << i;
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(m.Hand[1].colHand.Item(i + 1)->Nr, CardNr(drawn[i])) << i;
     expectAllCardsOnce();
 }

@@ -7,19 +7,10 @@
 
 #include "PlayState.h"
 #include "Rng.h"
+#include "CardNames.h"
 #include "TestTable.h"
 
 namespace {
-int nr(const std::string& card) {
-    static const std::vector<std::string> faces = {"A", "2", "3", "4", "5", "6", "7",
-                                                   "8", "9", "10", "J", "Q", "K"};
-    const std::string face = card.substr(0, card.size() - 1);
-    int f = 0;
-    while (faces[static_cast<std::size_t>(f)] != face) ++f;
-    const char s = card.back();
-    return f * 4 + (s == 'c' ? 0 : s == 'd' ? 1 : s == 'h' ? 2 : 3);
-}
-
 // Trick play with clubs as trumps, as PlayInit leaves it.
 struct TrickFixture : ::testing::Test {
     TestTable t;
@@ -38,7 +29,7 @@ struct TrickFixture : ::testing::Test {
     ~TrickFixture() override { SetRandomSource({}); }
     void give(int seat, const std::vector<std::string>& cards) {
         for (const std::string& c : cards) {
-            Kort* k = m.Packe.CardByNr(nr(c));
+            Kort* k = m.Packe.CardByNr(CardNr(c));
             m.Hand[seat].AddACardOSort(k, false);
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 // Card numbers from short names in tests: "Ad" ace of diamonds, "10s", "5h".
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,8 @@ inline int CardNr(const std::string& card) {
                                                    "8", "9", "10", "J", "Q", "K"};
     const std::string face = card.substr(0, card.size() - 1);
     int f = 0;
-    while (faces[static_cast<std::size_t>(f)] != face) ++f;
+    while (faces[static_cast<std::size_t>(f)] != face)
+        if (++f == 13) throw std::invalid_argument("no such card: " + card);
     const char s = card.back();
     return f * 4 + (s == 'c' ? 0 : s == 'd' ? 1 : s == 'h' ? 2 : 3);
 }
