@@ -5,6 +5,7 @@
 #include "LogFileReader.h"
 #include "LogLines.h"
 #include "Main.h"
+#include "ReplayTable.h"
 #include "PlayState.h"
 #include "ScoreAnimation.h"
 #include "VbText.h"
@@ -112,25 +113,8 @@ void setTrumpCounts(Main& m, const ReplayData& d) {
     if (TrumpsSeenByOthers[dealer] <= 6) TrumpsSeenByOthers[dealer] = 0;
 }
 
-void showReplayLabels(Main& m) {
-    m.LblReplay.Visible = true;
-    m.LlbDisabled.Visible = true;
-    m.LblClickVidare.Visible = false;
-    m.LblScore.Visible = false;
-    m.LlbAnimate.Visible = false;
-}
-
-// Whatever the table waited for before, nothing of it may act in the
-// rebuilt deal: not the human's card wait, not a pending timer step.
-void forgetPendingTurn(Main& m) {
-    m.Hand[0].SetHandAktivitat(0);
-    m.LblSuggest.Caption = "";
-    m.LblSuggest.Visible = false;
-    m.Timer1.Tag = "";
-}
-
 void startReplayedDeal(Main& m, const std::string& banner, std::int32_t status) {
-    showReplayLabels(m);
+    ShowReplayLabels(m);
     m.bReplay = true;
     m.Timer3.Tag = "";
     ResetTablePiles();
@@ -159,7 +143,7 @@ void applyReplay(Main& m, const ReplayData& d) {
     m.gbFarg = d.colour;
     dealRecordedHands(m, d);
     setTrumpCounts(m, d);
-    forgetPendingTurn(m);
+    ForgetPendingTurn(m);
     startReplayedDeal(m, "START REPLAY FROM LOGFILE", 7);
 }
 
@@ -178,7 +162,7 @@ void applyReload(Main& m, const ReloadData& d) {
         m.MsgBox("The pack order in the log file could not be restored.", forms::mb::OKOnly | forms::mb::Exclamation);
         return;
     }
-    forgetPendingTurn(m);
+    ForgetPendingTurn(m);
     startReplayedDeal(m, "START RELOAD FROM LOGFILE", 1);
 }
 

@@ -1,5 +1,6 @@
 #include "LogBanner.h"
 #include "Main.h"
+#include "ReplayTable.h"
 #include "PlayState.h"
 #include "Rng.h"
 #include "ScoreAnimation.h"
@@ -13,14 +14,6 @@ void showReplayButtons(Main& m) {
     m.ImgContDn.Visible = true;
     m.ImgReloadUp.Visible = false;
     m.ImgReloadDn.Visible = false;
-}
-
-void showReplayLabels(Main& m) {
-    m.LblReplay.Visible = true;
-    m.LlbDisabled.Visible = true;
-    m.LblClickVidare.Visible = false;
-    m.LblScore.Visible = false;
-    m.LlbAnimate.Visible = false;
 }
 
 // Every card played in the deal goes back to the seat that played it.
@@ -55,7 +48,7 @@ void Main::ImgReplayUp_Mouseup(int, int, float, float) {
     showReplayButtons(*this);
     Timer1.SetEnabled(false);
     Timer1.SetEnabled(true);
-    showReplayLabels(*this);
+    ShowReplayLabels(*this);
     bReplay = true;
     Timer3.Tag = "";
     ResetTablePiles();
@@ -66,10 +59,7 @@ void Main::ImgReplayUp_Mouseup(int, int, float, float) {
     Randomize();
     // The replay may start while the human was to play or a timer step was
     // pending; neither may act in the restarted deal.
-    Hand[0].SetHandAktivitat(0);
-    LblSuggest.Caption = "";
-    LblSuggest.Visible = false;
-    Timer1.Tag = "";
+    ForgetPendingTurn(*this);
     myGameStatus = 7;
     Run();
 }
