@@ -26,9 +26,17 @@ std::string cardOfValue(double v) {
     return (r >= 1 && r <= 14) ? RankNameOf(static_cast<int>(r)) : "";
 }
 
-float numberOperand(const std::string& operand) {
-    if (!operand.empty() && (operand[0] == 'd' || operand[0] == 'D')) return NumVars[VariableIndex(operand)];
-    return static_cast<float>(Val(operand));
+// A comparison or "<-" operand: d<digit> names a variable, anything else is
+// a number, kept in double precision until it is rounded or stored.
+double numberOperand(const std::string& operand) {
+    if (!operand.empty() && operand[0] == 'd') return NumVars[VariableIndex(operand)];
+    return Val(operand);
+}
+
+// The amount of a ":-" statement, where "D" names a variable as well as "d".
+double amountOperand(const std::string& operand) {
+    if (!operand.empty() && operand[0] == 'D') return NumVars[VariableIndex(operand)];
+    return numberOperand(operand);
 }
 
 // "of", "ofunplayed": the first listed card the test accepts is bound and the
@@ -67,7 +75,8 @@ bool EvalCardVariableStatement(const std::string& token) {
     if (op == "in") return AssignFromList(n, ReadField());
     if (isComparison(op)) {
         const std::string other = CardOperand(ReadField());
-        return compareRanks(RankValueOf(CardVars[n]), op, RankValueOf(other));
+        const short mine = RankValueOf(CardVars[n]);  // its message, if any, comes first
+        return compareRanks(mine, op, RankValueOf(other));
     }
     if (op == ":>>" || op == ":<<") {
         const std::string card = CardOperand(ReadField());
@@ -108,7 +117,7 @@ bool EvalNumberVariableStatement(const std::string& token) {
     const int m = VariableIndex(token);
     const std::string op = ReadField();
     if (isComparison(op)) {
-        const float other = numberOperand(ReadField());
+        const float other = static_cast<float>(numberOperand(ReadField()));
         const float a = NumVars[m];
         if (op == "=") return a == other;
         if (isNotOperator(op)) return a != other;
@@ -138,14 +147,15 @@ bool EvalNumberVariableStatement(const std::string& token) {
         return true;
     }
     if (op == ":-") {
-        const float base = numberOperand(ReadField());
+        // Worked out in double precision, stored as a single.
+        const double base = amountOperand(ReadField());
         const std::string sign = ReadField();
-        const float amount = numberOperand(ReadField());
-        if (sign == "+") NumVars[m] = base + amount;
-        else if (sign == "-") NumVars[m] = base - amount;
+        const double amount = amountOperand(ReadField());
+        if (sign == "+") NumVars[m] = static_cast<float>(base + amount);
+        else if (sign == "-") NumVars[m] = static_cast<float>(base - amount);
         else {
             ShowRuleMessage("This operator: " + sign + " is not supported by :-");
-            NumVars[m] = base;
+            NumVars[m] = static_cast<float>(base);
         }
         return true;
     }

@@ -1,5 +1,6 @@
 // The condition statements of a play rule, each in a one-rule file with a
 // fixed hand and play state.
+#include <cmath>
 #include <functional>
 
 #include "Rng.h"
@@ -86,6 +87,10 @@ TEST_F(ConditionTable, CardVariableComparisonsAndBindings) {
         {"A,A", false},
         {"x1,:=,5", false, "", {}},
         {"x1,=,5", true, "*", {"Unknown card 5"}},  // no card on either side: both count 0
+        // Both sides are no card: the messages come left side first.
+        {"x1,:=,PositionInRound,x1,=,Foo", true, "FIRST", {"Unknown card FIRST", "Unknown card Foo"}},
+        {"d2,:=,3,x1,<-,D2", true, ""},  // only a lowercase d names a variable here
+        {"x1,<-,10.50000001", true, "J"},  // the number is rounded as read, not as a single
     });
 }
 
@@ -105,6 +110,10 @@ TEST_F(ConditionTable, NumberVariables) {
         {"d2,:=,3,d4,:=,1,d1,:-,d2,-,D4", true, "*", {}, 2},
         {"d2,:=,3,d1,:-,d2,/,4", true, "*", {"This operator: / is not supported by :-"}, 3},
         {"d1,?,5", true},
+        {"d2,:=,5,d1,<,D2", false},  // D2 is no variable in a comparison: the number 0
+        {"d1,:=,2,d2,:=,2,d1,=,D2", false},
+        // Summed in double precision, then stored as a single.
+        {"d2,:=,1,d1,:-,d2,+,0.0000000596046456636", true, "*", {}, std::nextafter(1.0f, 2.0f)},
     });
 }
 
