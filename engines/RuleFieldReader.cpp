@@ -1,8 +1,6 @@
 #include "RuleFieldReader.h"
 
-#include <fstream>
-#include <sstream>
-
+#include "TextInput.h"
 #include "VbText.h"
 
 namespace {
@@ -11,20 +9,15 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool RuleFieldReader::Open(const std::string& path) {
     Close();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    OpenText(ss.str());
+    const auto text = ReadWholeFile(path);
+    if (!text) return false;
+    OpenText(*text);
     return true;
 }
 
 void RuleFieldReader::OpenText(const std::string& text) {
     Close();
-    std::size_t pos = 0;
-    if (text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xEF &&
-        static_cast<unsigned char>(text[1]) == 0xBB && static_cast<unsigned char>(text[2]) == 0xBF)
-        pos = 3;
+    std::size_t pos = ByteOrderMarkLength(text);
     int lineNo = 1;
     while (pos < text.size()) {
         std::size_t end = text.find_first_of("\r\n", pos);

@@ -10,22 +10,32 @@ bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 }  // namespace
 
-bool TextInput::Open(const std::string& path) {
-    Close();
+std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in) return std::nullopt;
     std::ostringstream ss;
     ss << in.rdbuf();
-    OpenText(ss.str());
+    return ss.str();
+}
+
+std::size_t ByteOrderMarkLength(std::string_view text) {
+    return text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xEF &&
+                   static_cast<unsigned char>(text[1]) == 0xBB && static_cast<unsigned char>(text[2]) == 0xBF
+               ? 3
+               : 0;
+}
+
+bool TextInput::Open(const std::string& path) {
+    Close();
+    auto text = ReadWholeFile(path);
+    if (!text) return false;
+    OpenText(std::move(*text));
     return true;
 }
 
 void TextInput::OpenText(std::string text) {
     text_ = std::move(text);
-    pos_ = 0;
-    if (text_.size() >= 3 && static_cast<unsigned char>(text_[0]) == 0xEF &&
-        static_cast<unsigned char>(text_[1]) == 0xBB && static_cast<unsigned char>(text_[2]) == 0xBF)
-        pos_ = 3;
+    pos_ = ByteOrderMarkLength(text_);
     open_ = true;
 }
 

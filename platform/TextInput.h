@@ -5,8 +5,14 @@
 // leave it open. Reading past the end gives "" and sets end-of-file; nothing
 // here throws or reads past its buffer.
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+// The whole content of a file, or nothing when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+// How many bytes a UTF-8 byte-order mark takes at the start of text (0 or 3).
+std::size_t ByteOrderMarkLength(std::string_view text);
 
 class TextInput {
 public:
