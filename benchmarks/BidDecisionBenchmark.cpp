@@ -6,29 +6,19 @@
 #include <cstdint>
 #include <string>
 
-#include "BenchmarkApp.h"
+#include "BenchmarkMain.h"
 #include "BidRules.h"
 #include "BidTable.h"
+#include "SeededHand.h"
 #include "TestTable.h"
 
 namespace {
-
-void dealHand(Main& m, int seat, std::uint64_t seed) {
-    SeedRandom(seed);
-    for (KortHand& h : m.Hand) h.ClearHand();
-    while (m.Packe.KortIPacken() > 0) m.Packe.GeKort();
-    m.Packe.Saka();
-    for (int i = 0; i < 9; ++i) {
-        Kort* k = m.Packe.GeKort();
-        m.Hand[static_cast<std::size_t>(seat)].AddACardOSort(k, false);
-    }
-}
 
 // range(0): the highest bid so far (0 opens, 8 is a contested bid).
 void BM_BidDecision(benchmark::State& state) {
     TestTable t(9);
     Main& m = t.m();
-    dealHand(m, 1, 77);
+    DealSeededHand(m, 1, 77);
     m.attBjuda = 1;
     m.attSaka = m.harPacko = 0;
     m.gbHogstaBudet = static_cast<short>(state.range(0));
@@ -44,10 +34,4 @@ BENCHMARK(BM_BidDecision)->Arg(0)->Arg(8)->Unit(benchmark::kMicrosecond)->Repeti
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    auto app = MakeHeadlessApp(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

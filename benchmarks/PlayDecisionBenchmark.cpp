@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "BenchmarkApp.h"
+#include "BenchmarkMain.h"
 #include "PlayTestSimulation.h"
 #include "TestTable.h"
 
@@ -32,10 +32,4 @@ BENCHMARK(BM_PlayDecision)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Repor
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    auto app = MakeHeadlessApp(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

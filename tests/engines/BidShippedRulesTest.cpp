@@ -12,21 +12,10 @@
 #include "BidTable.h"
 #include "InstallFolder.h"
 #include "Rng.h"
+#include "SeededHand.h"
 #include "TestTable.h"
 
 namespace {
-
-// Deals a seeded random hand of nine cards to a seat.
-void dealHand(Main& m, int seat, std::uint64_t seed) {
-    SeedRandom(seed);
-    for (KortHand& h : m.Hand) h.ClearHand();
-    while (m.Packe.KortIPacken() > 0) m.Packe.GeKort();
-    m.Packe.Saka();
-    for (int i = 0; i < 9; ++i) {
-        Kort* k = m.Packe.GeKort();
-        m.Hand[static_cast<std::size_t>(seat)].AddACardOSort(k, false);
-    }
-}
 
 TEST(ShippedBidRules, EveryDecisionIsAPassAnEALevelOrABidFrom6To14) {
     TestTable t(5);
@@ -35,7 +24,7 @@ TEST(ShippedBidRules, EveryDecisionIsAPassAnEALevelOrABidFrom6To14) {
     std::map<std::string, int> outcomes;
     for (std::uint64_t seed = 1; seed <= 1500; ++seed) {
         const int seat = static_cast<int>(seed % 4);
-        dealHand(m, seat, seed);
+        DealSeededHand(m, seat, seed);
         const int dealer = static_cast<int>((seed / 4) % 4);
         m.attBjuda = seat;
         m.attSaka = m.harPacko = dealer;
@@ -104,7 +93,7 @@ TEST(ShippedBidRules, OneBidTakesWellUnderFiveMilliseconds) {
     TestTable t(9);
     Main& m = t.m();
     m.gbInstallPath = DefaultInstallFolder();
-    dealHand(m, 1, 77);
+    DealSeededHand(m, 1, 77);
     m.attBjuda = 1;
     m.attSaka = m.harPacko = 0;
     std::vector<double> ms;
