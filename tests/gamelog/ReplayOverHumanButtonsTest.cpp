@@ -100,3 +100,56 @@ TEST_F(ButtonsFixture, DiamondsTakeTheClickDuringAReload) {
     EXPECT_TRUE(m.ImgContDn.Visible);
     EXPECT_TRUE(playsToTheEnd());
 }
+
+TEST_F(ButtonsFixture, AReloadOverTheColourButtonsDealsAfresh) {
+    // First over a running game's buttons, then over those of the reloaded
+    // deal, where Continue had made way for them.
+    for (const char* when : {"in a running game", "during a reload"}) {
+        SCOPED_TRACE(when);
+        ASSERT_TRUE(toColourButtons());
+        m.ImgRuUp_MouseDown();  // a press held while the reload starts
+        reload();
+        EXPECT_FALSE(colourButtonsShown(m)) << "the old deal's colour choice is gone";
+        EXPECT_TRUE(m.ImgContUp.Visible);
+        EXPECT_TRUE(m.ImgContDn.Visible);
+        EXPECT_TRUE(m.bReplay);
+        // The new deal asks again when the human takes its bid.
+        ASSERT_TRUE(toColourButtons());
+        EXPECT_FALSE(m.ImgContUp.Visible);
+        EXPECT_FALSE(m.ImgContDn.Visible);
+    }
+    clickOn(m, m.ImgRuUp);
+    EXPECT_EQ(m.gbFarg, farg::Ruter);
+    EXPECT_TRUE(m.ImgContUp.Visible);
+    EXPECT_TRUE(m.ImgContDn.Visible);
+    EXPECT_TRUE(playsToTheEnd());
+}
+
+TEST_F(ButtonsFixture, AReloadOverTheBidButtonsDealsAfresh) {
+    ASSERT_TRUE(toBidButtons());
+    m.PBBid_MouseDown(0);  // a press held while the reload starts
+    reload();
+    EXPECT_TRUE(m.bReplay);
+    for (std::size_t k = 0; k < m.PBBid.size(); ++k) EXPECT_FALSE(m.PBBidDN[k].Visible) << k;
+    // Whatever shows now belongs to the new deal: the human is asked only
+    // when the bidding reaches the seat.
+    if (bidButtonsShown(m)) {
+        EXPECT_EQ(m.attBjuda, 0);
+    }
+    EXPECT_TRUE(playsToTheEnd());
+}
+
+TEST_F(ButtonsFixture, AReplayOverTheHumansButtonsGoesStraightToTrickPlay) {
+    for (const bool colours : {false, true}) {
+        SCOPED_TRACE(colours ? "colour buttons" : "bid buttons");
+        ASSERT_TRUE(colours ? toColourButtons() : toBidButtons());
+        replay();
+        EXPECT_EQ(m.myGameStatus, 7);
+        EXPECT_FALSE(bidButtonsShown(m));
+        EXPECT_FALSE(colourButtonsShown(m));
+        EXPECT_TRUE(m.ImgContUp.Visible);
+        EXPECT_TRUE(m.ImgContDn.Visible);
+        EXPECT_TRUE(playsToTheEnd());
+        m.AdvanceMe();  // the next deal of the running game
+    }
+}
