@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -45,8 +46,35 @@ bool load(const std::string& path, Records& out) {
     return true;
 }
 
+// QSaveFile writes into "<file>.XXXXXX" (six letters or digits) and renames
+// that over the file; a write killed half-way leaves the copy behind.
+bool isOwnTemporary(const QString& name) {
+    for (const QString& scope : {QStringLiteral("local.ini."), QStringLiteral("user.ini.")}) {
+        if (!name.startsWith(scope) || name.size() != scope.size() + 6) continue;
+        for (qsizetype i = scope.size(); i < name.size(); ++i) {
+            const char16_t c = name[i].unicode();
+            if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))) return false;
+        }
+        return true;
+    }
+    return false;
+}
+
+// Removes the copies left by killed writes. A young one may be another
+// running program's write in progress, so only copies older than any write
+// takes go.
+void removeStaleTemporaries(const QString& folder) {
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList found = QDir(folder).entryInfoList({QStringLiteral("*.ini.??????")},
+                                                           QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& fi : found)
+        if (isOwnTemporary(fi.fileName()) && fi.lastModified() < stale) QFile::remove(fi.absoluteFilePath());
+}
+
 bool save(const std::string& path, const Records& records) {
-    QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
+    const QString folder = QFileInfo(QString::fromStdString(path)).absolutePath();
+    QDir().mkpath(folder);
+    removeStaleTemporaries(folder);
     QSaveFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::WriteOnly)) return false;
     std::string text, section;
