@@ -1,5 +1,7 @@
 #include "DealRecorder.h"
 
+#include "PlayState.h"
+
 #include "TableDriver.h"
 #include "TestTable.h"
 
@@ -26,6 +28,11 @@ RecordedGame RecordGame(std::uint64_t seed) {
             // Trick play has begun and no card is down yet: the hands are
             // those after buying.
             if (m.myGameStatus != 7) {
+                // The deal has been scored (a set-back replaced the points).
+                if (captured && game.contractMade.size() < game.deals.size()) {
+                    const TrickPlayStart& d = game.deals.back();
+                    game.contractMade.push_back(((d.bidder & 1) == 0 ? DealPointsVi : DealPointsDe) >= d.bid);
+                }
                 captured = false;
             } else if (!captured && tableIsClear(m)) {
                 game.deals.push_back(CaptureTrickPlayStart(m, seed));

@@ -14,6 +14,7 @@ struct RecordedGame {
     bool finished = false;  // the game reached its end
     int messageBoxes = 0;
     std::vector<TrickPlayStart> deals;
+    std::vector<bool> contractMade;  // per deal, as the table scored it
 };
 
 // One whole game from the seed.

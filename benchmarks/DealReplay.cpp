@@ -70,6 +70,7 @@ DealOutcome ReplayDeal(Main& m, const TrickPlayStart& deal, const std::array<std
     out.bidder = deal.bidder;
     out.bid = deal.bid;
     const int colour = m.gbFarg;
+    out.perfectPoints0 = solver.Value(referee::StartOfTrick(PositionAtTable(m).hands, deal.bidder));
     for (int trick = 0; trick < 8; ++trick) {
         bool anyCard = false;
         const std::size_t firstOfTrick = out.decisions.size();

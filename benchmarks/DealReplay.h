@@ -25,6 +25,7 @@ struct DealOutcome {
     std::array<int, 2> points{};  // points taken by each side (side 0: seats 0 and 2)
     int bidder = 0;
     int bid = 0;
+    int perfectPoints0 = 0;  // what side 0 takes from the deal with perfect play on both sides
     std::vector<CardDecision> decisions;
 
     bool contractMade() const { return points[static_cast<std::size_t>(bidder & 1)] >= bid; }
@@ -32,6 +33,14 @@ struct DealOutcome {
     int score(int side) const {
         if (side == (bidder & 1) && !contractMade()) return -bid;
         return points[static_cast<std::size_t>(side)];
+    }
+    // Each card moves the perfect-play value by its loss, so the points side
+    // 0 took follow from the start value and the losses: a deal where they do
+    // not means the referee and the table play by different rules.
+    bool agreesWithReferee() const {
+        int expected = perfectPoints0;
+        for (const CardDecision& c : decisions) expected += (c.seat & 1) == 0 ? -c.loss : c.loss;
+        return expected == points[0];
     }
 };
 

@@ -90,54 +90,85 @@ double secondsSince(std::chrono::steady_clock::time_point t) {
 
 // --- recording ------------------------------------------------------------
 
-std::string recordShard(int shard, int jobs, int dealsWanted) {
+std::string recordGames(const std::vector<std::uint64_t>& seeds) {
     ensureApp();
     std::ostringstream out;
-    const int mine = dealsWanted / jobs + 20;  // a margin so the first deals in seed order are all there
-    int recorded = 0;
-    for (std::uint64_t seed = static_cast<std::uint64_t>(shard) + 1; recorded < mine; seed += static_cast<std::uint64_t>(jobs)) {
+    for (std::uint64_t seed : seeds) {
         const RecordedGame g = RecordGame(seed);
         if (!g.finished) std::fprintf(stderr, "game of seed %llu did not end\n", static_cast<unsigned long long>(seed));
-        out << "G " << seed << ' ' << g.messageBoxes << ' ' << g.deals.size() << '\n';
+        std::string made;
+        for (bool b : g.contractMade) made += b ? '1' : '0';
+        out << "G " << seed << ' ' << g.messageBoxes << " m" << made << '\n';
         for (const TrickPlayStart& d : g.deals) WriteTrickPlayStart(out, d);
-        recorded += static_cast<int>(g.deals.size());
     }
     return out.str();
 }
 
-std::vector<TrickPlayStart> recordDeals(const Options& o, int& messageBoxes) {
-    const auto texts = RunShards(o.jobs, [&](int s) { return recordShard(s, o.jobs, o.deals); });
+struct GameDeals {
+    int messageBoxes = 0;
+    std::string made;  // per deal, '1' when the table scored the contract made
     std::vector<TrickPlayStart> deals;
-    std::uint64_t completeUpTo = ~0ull;  // every seed up to this one was played
-    for (const std::string& text : texts) {
-        std::istringstream in(text);
-        std::string line;
-        std::uint64_t last = 0;
-        while (std::getline(in, line)) {
-            if (line.rfind("G ", 0) == 0) {
-                std::istringstream g(line.substr(2));
-                int boxes = 0;
-                g >> last >> boxes;
-                messageBoxes += boxes;
-            } else if (auto d = ReadTrickPlayStart(line)) {
-                deals.push_back(*d);
+};
+
+struct Recording {
+    std::vector<TrickPlayStart> deals;
+    int messageBoxes = 0;
+    long madeAtTable = 0;  // contracts made among the deals, as the table scored them
+};
+
+// The first deals of the games of seeds 1, 2, 3, ... in order, whatever the
+// number of processes: games are recorded in rounds until the seeds from 1
+// on give enough deals.
+Recording recordDeals(const Options& o) {
+    std::map<std::uint64_t, GameDeals> games;
+    for (;;) {
+        std::uint64_t seed = 1;
+        long have = 0;
+        for (; games.count(seed) && have < o.deals; ++seed) have += static_cast<long>(games[seed].deals.size());
+        if (have >= o.deals) break;
+        // About nine deals to a game; a few games more than that guess.
+        const long wanted = (o.deals - have) / 9 + o.jobs;
+        std::vector<std::vector<std::uint64_t>> seeds(static_cast<std::size_t>(o.jobs));
+        for (long n = 0; n < wanted; ++seed)
+            if (!games.count(seed)) seeds[static_cast<std::size_t>(n++ % o.jobs)].push_back(seed);
+        const auto texts = RunShards(o.jobs, [&](int s) { return recordGames(seeds[static_cast<std::size_t>(s)]); });
+        for (const std::string& text : texts) {
+            std::istringstream in(text);
+            std::string line;
+            GameDeals* current = nullptr;
+            while (std::getline(in, line)) {
+                if (line.rfind("G ", 0) == 0) {
+                    std::istringstream g(line.substr(2));
+                    std::uint64_t s = 0;
+                    int boxes = 0;
+                    std::string made;
+                    g >> s >> boxes >> made;
+                    current = &games[s];
+                    current->messageBoxes = boxes;
+                    current->made = made.substr(std::min<std::size_t>(1, made.size()));
+                } else if (auto d = ReadTrickPlayStart(line); d && current) {
+                    current->deals.push_back(*d);
+                }
             }
         }
-        completeUpTo = std::min(completeUpTo, last);
     }
-    std::stable_sort(deals.begin(), deals.end(),
-                     [](const TrickPlayStart& a, const TrickPlayStart& b) { return a.game < b.game; });
-    if (static_cast<int>(deals.size()) > o.deals) deals.resize(static_cast<std::size_t>(o.deals));
-    if (!deals.empty() && deals.back().game > completeUpTo + static_cast<std::uint64_t>(o.jobs))
-        std::fprintf(stderr, "warning: the deals are not the first ones in seed order\n");
-    return deals;
+    Recording r;
+    for (std::uint64_t seed = 1; games.count(seed) && static_cast<int>(r.deals.size()) < o.deals; ++seed) {
+        const GameDeals& g = games[seed];
+        r.messageBoxes += g.messageBoxes;
+        for (std::size_t i = 0; i < g.deals.size() && static_cast<int>(r.deals.size()) < o.deals; ++i) {
+            r.deals.push_back(g.deals[i]);
+            r.madeAtTable += i < g.made.size() && g.made[i] == '1';
+        }
+    }
+    return r;
 }
 
 // --- replay ---------------------------------------------------------------
 
 void writeOutcome(std::ostream& out, int match, std::size_t deal, const DealOutcome& r) {
     out << "O " << match << ' ' << deal << ' ' << r.points[0] << ' ' << r.points[1] << ' ' << r.bidder << ' ' << r.bid
-        << ' ' << r.decisions.size() << '\n';
+        << ' ' << r.perfectPoints0 << ' ' << r.decisions.size() << '\n';
     for (const CardDecision& c : r.decisions)
         out << "C " << c.seat << ' ' << c.loss << ' ' << c.takeOverSpot << ' ' << c.tookTrick << ' ' << c.rule << '\n';
 }
@@ -195,7 +226,7 @@ Outcomes replayDeals(const Options& o, const std::vector<TrickPlayStart>& deals,
                 int match = 0;
                 std::size_t deal = 0, n = 0;
                 DealOutcome r;
-                f >> match >> deal >> r.points[0] >> r.points[1] >> r.bidder >> r.bid >> n;
+                f >> match >> deal >> r.points[0] >> r.points[1] >> r.bidder >> r.bid >> r.perfectPoints0 >> n;
                 current = nullptr;
                 if (match < 0 || match >= MatchCount || deal >= deals.size()) continue;
                 all[static_cast<std::size_t>(match)][deal] = r;
@@ -307,15 +338,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
-    int messageBoxes = 0;
-    std::vector<TrickPlayStart> deals;
+    Recording recording;
     if (!o.positions.empty()) {
         std::ifstream in(o.positions);
-        deals = ReadTrickPlayStarts(in);
-        if (static_cast<int>(deals.size()) > o.deals) deals.resize(static_cast<std::size_t>(o.deals));
+        recording.deals = ReadTrickPlayStarts(in);
+        recording.madeAtTable = -1;
+        if (static_cast<int>(recording.deals.size()) > o.deals) recording.deals.resize(static_cast<std::size_t>(o.deals));
     } else {
-        deals = recordDeals(o, messageBoxes);
+        recording = recordDeals(o);
     }
+    const std::vector<TrickPlayStart>& deals = recording.deals;
+    int messageBoxes = recording.messageBoxes;
     if (deals.empty()) {
         std::fprintf(stderr, "no deals\n");
         return 1;
@@ -333,6 +366,13 @@ int main(int argc, char** argv) {
                 static_cast<unsigned long long>(deals.front().game), static_cast<unsigned long long>(deals.back().game),
                 o.jobs, messageBoxes);
     std::printf("seconds: recording %.1f, replay and referee %.1f\n", recordSeconds, secondsSince(start) - recordSeconds);
+    long mismatches = 0;
+    for (const auto& match : outcomes)
+        for (const DealOutcome& d : match) mismatches += !d.agreesWithReferee();
+    std::printf("plays whose points the referee's losses do not explain: %ld (must be 0)\n", mismatches);
+    if (recording.madeAtTable >= 0)
+        std::printf("contracts made at the table while recording: %.1f %% (shipped files on all seats)\n",
+                    100.0 * static_cast<double>(recording.madeAtTable) / static_cast<double>(deals.size()));
     printSelfPlay(outcomes[SelfPlay]);
     printMatch("random", outcomes[RandomAsVi], outcomes[RandomAsDe]);
     printMatch("cheapest", outcomes[CheapestAsVi], outcomes[CheapestAsDe]);
