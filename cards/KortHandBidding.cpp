@@ -117,7 +117,10 @@ void KortHand::bjud(short BiggestBid) {
         m.Log(line);
         m.Log("Rule: " + FiredRuleName);
         traceBid(m, line);
-        if (BidRuleValue < 6 || BidRuleValue > 14) {
+        // The dealer only ever goes one above the highest bid, so a value
+        // above 14 still gives it a bid it may make.
+        const bool dealerAbove14 = deals && BidRuleValue > 14;
+        if ((BidRuleValue < 6 || BidRuleValue > 14) && !dealerAbove14) {
             // No such bid: no button, no table level, no winnable contract.
             m.Log("Bid out of range, taken as a pass: " + PlainNum(BidRuleValue));
         } else if (BidRuleValue > BiggestBid || BidRuleValue == 14) {
