@@ -1,11 +1,11 @@
 // A seat's play in a trick and the play suggestion for the human.
-#include <array>
 #include <cstdint>
 #include <string>
 
 #include "BuildLanguage.h"
 #include "EngineBridge.h"
 #include "KortHand.h"
+#include "LogLines.h"
 #include "Main.h"
 #include "PlayRules.h"
 #include "PlayState.h"
@@ -15,7 +15,7 @@ namespace {
 constexpr std::uint32_t kBlack = forms::RGB(0, 0, 0);
 
 // The seat words of the play lines carry one trailing blank.
-const std::array<const char*, 4> kSeatWord = {"SYD ", "VAST ", "NORD ", "OST "};
+std::string seatWord(int seat) { return SeatWord(seat) + " "; }
 
 // Rises with every card that leaves a hand for the table, so a seat's turn
 // can tell whether the play engine played a card for it.
@@ -94,7 +94,7 @@ void KortHand::PlayIt(int idx) {
 
     // Trace and log are written now: the next seat's turn, run from
     // PlayNext below, may run the engine again and replace its texts.
-    const std::string word = kSeatWord[seat];
+    const std::string word = seatWord(seat);
     m->LBTrace.AddItem(word + "\t" + RuleProbabilityText + "   " + RuleTrace);
     m->Log(word + "plays: " + k->Typ);
     if (mySpelarTyp == 1) m->Log("Suggestion:");
