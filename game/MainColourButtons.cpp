@@ -2,6 +2,7 @@
 // a click names the trump colour and moves the game on to the discard.
 #include <string>
 
+#include "LogLines.h"
 #include "Main.h"
 
 namespace {
@@ -10,16 +11,15 @@ struct ColourButton {
     forms::Image* dn;
     std::int32_t bit;
     const char* firstLine;
-    const char* word;
     forms::Image* chosen;
 };
 
 ColourButton buttonOf(Main& m, std::int32_t bit) {
     switch (bit) {
-    case 1: return {&m.ImgKlUp, &m.ImgKlDn, 1, "HUMAN Selects color Klöver", "KLOVER", &m.ImgKlChosen};
-    case 2: return {&m.ImgRuUp, &m.ImgRuDn, 2, "HUMAN Selects color Ruter", "RUTER", &m.ImgRuChosen};
-    case 4: return {&m.ImgHjUp, &m.ImgHjDn, 4, "HUMAN Selects color Hjärter", "HJARTER", &m.ImgHjChosen};
-    default: return {&m.ImgSpUp, &m.ImgSpDn, 8, "HUMAN Selects color Spader", "SPADER", &m.ImgSpChosen};
+    case 1: return {&m.ImgKlUp, &m.ImgKlDn, 1, "HUMAN Selects color Klöver", &m.ImgKlChosen};
+    case 2: return {&m.ImgRuUp, &m.ImgRuDn, 2, "HUMAN Selects color Ruter", &m.ImgRuChosen};
+    case 4: return {&m.ImgHjUp, &m.ImgHjDn, 4, "HUMAN Selects color Hjärter", &m.ImgHjChosen};
+    default: return {&m.ImgSpUp, &m.ImgSpDn, 8, "HUMAN Selects color Spader", &m.ImgSpChosen};
     }
 }
 
@@ -49,8 +49,8 @@ void chooseColour(Main& m, std::int32_t bit) {
     m.gbFarg = b.bit;
     m.Hand[static_cast<std::size_t>(m.gbBjuditHogst & 3)].MinFarg = m.gbFarg;
     m.Log(b.firstLine);
-    m.Log("<FARG>");
-    m.Log(b.word);
+    m.Log(TagColour);
+    m.Log(ColourWord(b.bit));
     b.chosen->Visible = true;
     m.Label[static_cast<std::size_t>(m.gbBjuditHogst & 3)].ForeColor = forms::RGB(0, 0, 0);
     m.myGameStatus = 5;
