@@ -15,6 +15,7 @@ class Main;
 
 struct CardDecision {
     int seat = 0;
+    int rank = 0;              // the card played
     int loss = 0;              // points the seat's side gave away with the card
     std::string rule;          // suggestion code and name of the rule that chose the card
     bool takeOverSpot = false; // partner holds a trick with points, an opponent still to play, seat holds the top trump
