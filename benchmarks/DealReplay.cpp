@@ -89,6 +89,7 @@ DealOutcome ReplayDeal(Main& m, const TrickPlayStart& deal, const std::array<std
                 CardDecision d;
                 d.seat = seat;
                 d.rank = h.colHand.Item(idx)->Rang;
+                d.held = playsim::trumpCount(h, colour);
                 d.loss = solver.Loss(p, d.rank);
                 d.rule = ruleOf(RuleTrace, SuggestText);
                 d.takeOverSpot = isTakeOverSpot(p, seat);
