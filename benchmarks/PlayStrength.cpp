@@ -313,15 +313,16 @@ void printMatch(const char* baselineName, const std::vector<DealOutcome>& asVi, 
     auto row = [](const char* label, double a, double b, const char* unit) {
         std::printf("  %-32s %12.3f %12.3f %s\n", label, a, b, unit);
     };
+    auto count = [](const char* label, long a, long b) { std::printf("  %-32s %12ld %12ld\n", label, a, b); };
     auto per = [](long x, long n) { return n ? static_cast<double>(x) / static_cast<double>(n) : 0.0; };
     row("loss per card decision", cand.loss.meanLoss(), base.loss.meanLoss(), "points");
     row("decisions without loss", 100.0 * cand.loss.shareWithoutLoss(), 100.0 * base.loss.shareWithoutLoss(), "%");
     row("points taken per deal", per(cand.points, cand.deals), per(base.points, base.deals), "points");
     row("score per deal", per(cand.score, cand.deals), per(base.score, base.deals), "points (set-backs count)");
-    row("contracts held as bidder", static_cast<double>(cand.contractsHeld), static_cast<double>(base.contractsHeld), "");
+    count("contracts held as bidder", cand.contractsHeld, base.contractsHeld);
     row("contracts made as bidder", 100.0 * per(cand.contractsMade, cand.contractsHeld),
         100.0 * per(base.contractsMade, base.contractsHeld), "% of those held");
-    row("games won", static_cast<double>(cand.gamesWon), static_cast<double>(base.gamesWon), "");
+    count("games won", cand.gamesWon, base.gamesWon);
     row("share of games won", 100.0 * per(cand.gamesWon, games), 100.0 * per(base.gamesWon, games), "%");
 }
 
