@@ -5,7 +5,6 @@
 
 #include "BidTableKey.h"
 #include "Main.h"
-#include "SkipToToken.h"
 #include "TextInput.h"
 #include "VbText.h"
 
@@ -39,13 +38,9 @@ bool readRecord(TextInput& in, std::array<std::string, kRecordFields>& fields) {
 // section, whose values are for a different card count.
 bool findRecord(TextInput& in, const std::string& marker, const std::string& key,
                 std::array<std::string, kRecordFields>& fields) {
-    if (SkipToToken(in, marker) != marker) return false;
-    while (!in.Eof()) {
-        const std::string field = in.ListInput();
-        if (field == key) return readRecord(in, fields);
-        if (!field.empty() && field[0] == '<') return false;
-    }
-    return false;
+    if (!in.SkipPastField(marker)) return false;
+    if (!in.SkipPastField(key, '<')) return false;
+    return readRecord(in, fields);
 }
 
 void storeRecord(int c, bool scrambled, const std::array<std::string, kRecordFields>& f) {
@@ -102,15 +97,15 @@ void LoadHandEATables(int seat, const std::string& fileName) {
         patterns[static_cast<std::size_t>(c)] = BuildBidPattern(trumpRanksOf(m.Hand[static_cast<std::size_t>(seat)], 1 << c));
     }
 
+    TextInput in;  // one buffer for the four reads
     for (int c = 0; c < 4; ++c) {
         const BidPattern& p = patterns[static_cast<std::size_t>(c)];
-        TextInput in;
         if (!in.Open(path)) {
             reportMissingFile(m, path);
             logColour(m, c, p.logKey, "");
             continue;
         }
-        const bool scrambled = in.ListInput() != "Bugala";
+        const bool scrambled = in.ListInputView() != "Bugala";
         std::string key = p.key;
         if (scrambled) {
             key = ScrambleBidKey(p.key);
