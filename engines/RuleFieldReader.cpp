@@ -1,72 +1,114 @@
 #include "RuleFieldReader.h"
 
-#include "TextInput.h"
-#include "VbText.h"
+#include <cstring>
 
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The first c in text[from, to), or to.
+std::size_t findWithin(std::string_view text, char c, std::size_t from, std::size_t to) {
+    if (from >= to) return to;
+    const void* hit = std::memchr(text.data() + from, c, to - from);
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : to;
+}
+
+std::string_view trimmed(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && isBlank(s[b])) ++b;
+    while (e > b && isBlank(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
 }  // namespace
 
 bool RuleFieldReader::Open(const std::string& path) {
     Close();
-    const auto text = ReadWholeFile(path);
-    if (!text) return false;
-    OpenText(*text);
+    if (!bytes_.Read(path)) return false;
+    start();
     return true;
 }
 
-void RuleFieldReader::OpenText(const std::string& text) {
+void RuleFieldReader::OpenText(std::string_view text) {
     Close();
-    std::size_t pos = ByteOrderMarkLength(text);
-    int lineNo = 1;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string::npos) end = text.size();
-        splitLine(text.substr(pos, end - pos), lineNo);
-        if (end < text.size() && text[end] == '\r') ++end;
-        if (end < text.size() && text[end] == '\n') ++end;
-        pos = end;
-        ++lineNo;
-    }
+    bytes_.Assign(text);
+    start();
 }
 
 void RuleFieldReader::Close() {
-    fields_.clear();
-    next_ = 0;
+    bytes_.Clear();
+    text_ = {};
+    nextLine_ = pos_ = lineEnd_ = 0;
+    inLine_ = false;
+    line_ = lastLine_ = 0;
+    ahead_ = Field{};
+    read_ = 0;
 }
 
-void RuleFieldReader::splitLine(const std::string& line, int lineNo) {
-    std::size_t pos = 0;
-    const std::size_t n = line.size();
+void RuleFieldReader::start() {
+    text_ = bytes_.Text();
+    nextLine_ = ByteOrderMarkLength(text_);
+    advance();
+}
+
+// Lines end at CR, LF or CRLF.
+bool RuleFieldReader::startLine() {
+    if (nextLine_ >= text_.size()) return false;
+    pos_ = nextLine_;
+    lineEnd_ = pos_;
+    while (lineEnd_ < text_.size() && text_[lineEnd_] != '\r' && text_[lineEnd_] != '\n') ++lineEnd_;
+    std::size_t after = lineEnd_;
+    if (after < text_.size() && text_[after] == '\r') ++after;
+    if (after < text_.size() && text_[after] == '\n') ++after;
+    nextLine_ = after;
+    ++line_;
+    inLine_ = true;
+    return true;
+}
+
+void RuleFieldReader::endLine() { inLine_ = false; }
+
+void RuleFieldReader::advance() {
     for (;;) {
-        while (pos < n && isBlank(line[pos])) ++pos;
-        if (pos >= n) return;  // blank line, or nothing after a final comma
-        std::string field;
-        if (line[pos] == '"') {
-            std::size_t close = line.find('"', pos + 1);
-            if (close == std::string::npos) close = n;
-            field = line.substr(pos + 1, close - pos - 1);
-            pos = close < n ? close + 1 : n;
-            while (pos < n && line[pos] != ',') ++pos;
-        } else {
-            std::size_t end = line.find(',', pos);
-            if (end == std::string::npos) end = n;
-            field = Trim(std::string_view(line).substr(pos, end - pos));
-            pos = end;
+        if (!inLine_ && !startLine()) {
+            ahead_ = Field{};
+            return;
         }
-        if (field != "\x1a") fields_.push_back({field, lineNo});
-        if (pos >= n) return;
-        ++pos;  // the comma
+        while (pos_ < lineEnd_ && isBlank(text_[pos_])) ++pos_;
+        if (pos_ >= lineEnd_) {  // a blank line, or nothing after a final comma
+            endLine();
+            continue;
+        }
+        std::string_view field;
+        if (text_[pos_] == '"') {
+            const std::size_t close = findWithin(text_, '"', pos_ + 1, lineEnd_);
+            field = text_.substr(pos_ + 1, close - pos_ - 1);
+            pos_ = close < lineEnd_ ? close + 1 : lineEnd_;
+            pos_ = findWithin(text_, ',', pos_, lineEnd_);
+        } else {
+            const std::size_t end = findWithin(text_, ',', pos_, lineEnd_);
+            field = trimmed(text_.substr(pos_, end - pos_));
+            pos_ = end;
+        }
+        if (pos_ >= lineEnd_) endLine();
+        else ++pos_;  // the comma
+        if (field == "\x1a") continue;
+        ahead_ = Field{field, line_, true};
+        return;
     }
 }
 
-std::string RuleFieldReader::Next() {
-    if (Eof()) return "";
-    return fields_[next_++].text;
+std::string_view RuleFieldReader::NextView() {
+    if (!ahead_.valid) return {};
+    const Field f = ahead_;
+    lastLine_ = f.line;
+    ++read_;
+    advance();
+    return f.text;
 }
 
 void RuleFieldReader::DiscardRestOfLine() {
-    if (next_ == 0) return;
-    const int line = fields_[next_ - 1].line;
-    while (!Eof() && fields_[next_].line == line) ++next_;
+    if (read_ == 0) return;
+    while (ahead_.valid && ahead_.line == lastLine_) {
+        ++read_;
+        advance();
+    }
 }
