@@ -36,7 +36,7 @@ void RuleFieldReader::OpenText(std::string_view text) {
 void RuleFieldReader::Close() {
     bytes_.Clear();
     text_ = {};
-    nextLine_ = pos_ = lineEnd_ = 0;
+    nextLine_ = nextLF_ = pos_ = lineEnd_ = 0;
     inLine_ = false;
     line_ = lastLine_ = 0;
     ahead_ = Field{};
@@ -46,25 +46,26 @@ void RuleFieldReader::Close() {
 void RuleFieldReader::start() {
     text_ = bytes_.Text();
     nextLine_ = ByteOrderMarkLength(text_);
+    nextLF_ = findWithin(text_, '\n', nextLine_, text_.size());
     advance();
 }
 
-// Lines end at CR, LF or CRLF.
+// Lines end at CR, LF or CRLF. The next LF is kept, so that a file of CR
+// line ends is not searched to its end for an LF at every line.
 bool RuleFieldReader::startLine() {
-    if (nextLine_ >= text_.size()) return false;
+    const std::size_t n = text_.size();
+    if (nextLine_ >= n) return false;
     pos_ = nextLine_;
-    lineEnd_ = pos_;
-    while (lineEnd_ < text_.size() && text_[lineEnd_] != '\r' && text_[lineEnd_] != '\n') ++lineEnd_;
+    if (nextLF_ < pos_) nextLF_ = findWithin(text_, '\n', pos_, n);
+    lineEnd_ = findWithin(text_, '\r', pos_, nextLF_);
     std::size_t after = lineEnd_;
-    if (after < text_.size() && text_[after] == '\r') ++after;
-    if (after < text_.size() && text_[after] == '\n') ++after;
+    if (after < n && text_[after] == '\r') ++after;
+    if (after < n && text_[after] == '\n') ++after;
     nextLine_ = after;
     ++line_;
     inLine_ = true;
     return true;
 }
-
-void RuleFieldReader::endLine() { inLine_ = false; }
 
 void RuleFieldReader::advance() {
     for (;;) {
@@ -72,25 +73,28 @@ void RuleFieldReader::advance() {
             ahead_ = Field{};
             return;
         }
-        while (pos_ < lineEnd_ && isBlank(text_[pos_])) ++pos_;
-        if (pos_ >= lineEnd_) {  // a blank line, or nothing after a final comma
-            endLine();
+        const char* const data = text_.data();
+        const std::size_t lineEnd = lineEnd_;
+        std::size_t pos = pos_;
+        while (pos < lineEnd && isBlank(data[pos])) ++pos;
+        if (pos >= lineEnd) {  // a blank line, or nothing after a final comma
+            inLine_ = false;
             continue;
         }
         std::string_view field;
-        if (text_[pos_] == '"') {
-            const std::size_t close = findWithin(text_, '"', pos_ + 1, lineEnd_);
-            field = text_.substr(pos_ + 1, close - pos_ - 1);
-            pos_ = close < lineEnd_ ? close + 1 : lineEnd_;
-            pos_ = findWithin(text_, ',', pos_, lineEnd_);
+        if (data[pos] == '"') {
+            const std::size_t close = findWithin(text_, '"', pos + 1, lineEnd);
+            field = text_.substr(pos + 1, close - pos - 1);
+            pos = findWithin(text_, ',', close < lineEnd ? close + 1 : lineEnd, lineEnd);
         } else {
-            const std::size_t end = findWithin(text_, ',', pos_, lineEnd_);
-            field = trimmed(text_.substr(pos_, end - pos_));
-            pos_ = end;
+            const std::size_t end = findWithin(text_, ',', pos, lineEnd);
+            field = trimmed(text_.substr(pos, end - pos));
+            pos = end;
         }
-        if (pos_ >= lineEnd_) endLine();
-        else ++pos_;  // the comma
-        if (field == "\x1a") continue;
+        if (pos >= lineEnd) inLine_ = false;
+        else ++pos;  // the comma
+        pos_ = pos;
+        if (field.size() == 1 && field[0] == '\x1a') continue;
         ahead_ = Field{field, line_, true};
         return;
     }

@@ -43,11 +43,11 @@ private:
     void start();
     void advance();
     bool startLine();
-    void endLine();
 
     FileBytes bytes_;
     std::string_view text_;
     std::size_t nextLine_ = 0;  // where the line after the current one begins
+    std::size_t nextLF_ = 0;    // the first LF at or after the current line, or the end
     std::size_t pos_ = 0;       // the reading position within the current line
     std::size_t lineEnd_ = 0;   // the end of the current line (before its line end)
     bool inLine_ = false;
