@@ -109,6 +109,7 @@ void TextInput::OpenText(std::string_view text) {
     text_ = bytes_.Text();
     pos_ = ByteOrderMarkLength(text_);
     open_ = true;
+    readByLines_ = false;
 }
 
 void TextInput::Close() {
@@ -116,17 +117,20 @@ void TextInput::Close() {
     text_ = {};
     pos_ = 0;
     open_ = false;
+    readByLines_ = false;
 }
 
 bool TextInput::Eof() const {
     if (!open_) return true;
-    // A final line end (or a run of them) is not another line or field.
-    for (std::size_t i = pos_; i < text_.size(); ++i)
-        if (!isLineEnd(text_[i]) && text_[i] != '\x1a') return false;
+    for (std::size_t i = pos_; i < text_.size(); ++i) {
+        if (text_[i] == '\x1a') continue;
+        if (readByLines_ || !isLineEnd(text_[i])) return false;
+    }
     return true;
 }
 
 std::string TextInput::LineInput() {
+    readByLines_ = true;
     if (!open_ || pos_ >= text_.size()) return "";
     std::size_t end = pos_;
     while (end < text_.size() && !isLineEnd(text_[end])) ++end;
@@ -160,6 +164,7 @@ std::size_t TextInput::pastDelimiter(std::size_t at) const {
 }
 
 std::string_view TextInput::ListInputView() {
+    readByLines_ = false;
     if (!open_) return {};
     skipBlankLines();
     while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
@@ -211,6 +216,7 @@ bool TextInput::slowSkipPastField(std::string_view token, char stop) {
 // alone between delimiters is the first field that equals it; the search
 // jumps there instead of reading every field on the way.
 bool TextInput::SkipPastField(std::string_view token, char stop) {
+    readByLines_ = false;
     if (!open_) return false;
     if (!isPlainToken(token) || (stop != '\0' && (!isPlainFieldChar(stop) || isBlank(stop))))
         return slowSkipPastField(token, stop);

@@ -43,7 +43,10 @@ public:
     void Close();
     bool IsOpen() const { return open_; }
 
-    // True once only the end of the input remains.
+    // True once only the end of the input remains. Read by fields (and
+    // before the first read) line ends at the end are no further field and
+    // count as the end; once read by lines, an empty line there is a line,
+    // and only the end of the bytes (or a final Ctrl-Z) is the end.
     bool Eof() const;
     // One line without its CR, LF or CRLF ending.
     std::string LineInput();
@@ -74,4 +77,5 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
     bool open_ = false;
+    bool readByLines_ = false;
 };

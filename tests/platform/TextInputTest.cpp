@@ -157,3 +157,26 @@ TEST(TextInput, FilesReadWholeWhateverTheirSize) {
     EXPECT_EQ(status->rfind("Name:", 0), 0u);
     EXPECT_EQ(status->back(), '\n');
 }
+
+TEST(TextInput, LineEndsAtTheEndEndTheFieldsButAreLinesToTheLineReader) {
+    EXPECT_EQ(fields("a\n\n\r\n"), V{"a"});
+    const struct {
+        const char* text;
+        V lines;
+    } cases[] = {
+        {"a\n", {"a"}},
+        {"a\n\n", {"a", ""}},
+        {"a\r\n\r\n", {"a", ""}},
+        {"a\n\n\n", {"a", "", ""}},
+        {"a\n\x1a", {"a"}},  // a final Ctrl-Z is the end
+        {"a", {"a"}},
+    };
+    for (const auto& c : cases) {
+        TextInput in;
+        in.OpenText(c.text);
+        V lines;
+        lines.push_back(in.LineInput());
+        for (int guard = 0; !in.Eof() && guard < 10; ++guard) lines.push_back(in.LineInput());
+        EXPECT_EQ(lines, c.lines) << testing::PrintToString(std::string(c.text));
+    }
+}
