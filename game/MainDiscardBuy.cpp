@@ -6,9 +6,9 @@
 #include "LogLines.h"
 #include "Main.h"
 #include "PlayState.h"
+#include "TableColours.h"
 
 namespace {
-constexpr std::uint32_t kYellow = forms::RGB(255, 255, 0);
 
 void setTrumpCounts(std::int32_t seat, short n) {
     TrumpsBeforeBuying[seat] = n;

@@ -33,14 +33,7 @@ void clearPlayedFlags() {
 // The bid buttons go without handing the game to the state machine: the
 // replay decides itself where play goes on.
 void hideBidButtons(Main& m) {
-    m.Hand[0].SattInKortIHanden();
-    m.LblSuggest.Caption = "";
-    m.LblSuggest.Visible = false;
-    for (std::size_t k = 0; k < m.PBBid.size(); ++k) {
-        m.PBBid[k].Visible = false;
-        m.PBBid[k].Tag = "";
-        m.PBBidDN[k].Visible = false;
-    }
+    m.HideBidButtons();
     if (m.attBjuda >= 0 && m.attBjuda <= 3) m.Label[static_cast<std::size_t>(m.attBjuda)].ForeColor = forms::RGB(0, 0, 0);
 }
 
