@@ -24,9 +24,15 @@ ColourButton buttonOf(Main& m, std::int32_t bit) {
 }
 
 void restoreContinue(Main& m) {
-    if (!m.ContHiddenForColours) return;
-    m.ContHiddenForColours = false;
-    m.ImgContUp.Visible = true;
+    if (m.ContUpHiddenForColours) m.ImgContUp.Visible = true;
+    if (m.ContDnHiddenForColours) m.ImgContDn.Visible = true;
+    m.ContUpHiddenForColours = m.ContDnHiddenForColours = false;
+}
+
+void hideContinueFace(forms::Image& face, bool& hidden) {
+    if (!face.Visible) return;
+    face.Visible = false;
+    hidden = true;
 }
 
 void pressColour(Main& m, std::int32_t bit) {
@@ -54,11 +60,10 @@ void chooseColour(Main& m, std::int32_t bit) {
 }  // namespace
 
 void Main::LoadFargForm() {
-    // Otherwise Continue, in front, would take the diamonds button's clicks.
-    if (ImgContUp.Visible) {
-        ImgContUp.Visible = false;
-        ContHiddenForColours = true;
-    }
+    // Otherwise a Continue face, in front, would take the diamonds button's
+    // clicks; a reload shows both faces.
+    hideContinueFace(ImgContUp, ContUpHiddenForColours);
+    hideContinueFace(ImgContDn, ContDnHiddenForColours);
     for (forms::Image* up : {&ImgKlUp, &ImgRuUp, &ImgHjUp, &ImgSpUp}) up->Visible = true;
 }
 
