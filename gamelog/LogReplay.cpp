@@ -93,7 +93,7 @@ short nonEmpty(const std::vector<std::string>& entries) {
     return n;
 }
 
-void setTrumpCounts(Main& m, const ReplayData& d) {
+void trumpCountsFromLog(Main& m, const ReplayData& d) {
     for (std::size_t seat = 0; seat < 4; ++seat) {
         const short b = nonEmpty(d.beforeBuying[seat]);
         const short seen = static_cast<short>(b + nonEmpty(d.bought[seat]));
@@ -135,7 +135,7 @@ void applyReplay(Main& m, const ReplayData& d) {
         m.LabelBud[static_cast<std::size_t>(m.gbBjuditHogst)].Caption = StrNum(m.gbHogstaBudet);
     m.gbFarg = d.colour;
     dealRecordedHands(m, d);
-    setTrumpCounts(m, d);
+    trumpCountsFromLog(m, d);
     ForgetPendingTurn(m);
     startReplayedDeal(m, "START REPLAY FROM LOGFILE", 7);
 }
