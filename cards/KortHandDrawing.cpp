@@ -7,10 +7,10 @@
 #include "CardArt.h"
 #include "KortHand.h"
 #include "Main.h"
+#include "TableColours.h"
 #include "VbText.h"
 
 namespace {
-constexpr std::uint32_t kYellow = forms::RGB(255, 255, 0);
 int rnd(double v) { return static_cast<int>(RoundHalfEven(v)); }
 }  // namespace
 

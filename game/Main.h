@@ -179,6 +179,9 @@ public:
     // ---- human bid buttons (MainBidButtons.cpp) ----
     void LoadBjudform(short bid);
     void UnloadBjudform();
+    // The human's hand back in order, the suggestion and bid buttons gone;
+    // the part of UnloadBjudform that a replay also needs.
+    void HideBidButtons();
     void ShowBjudSuggestButton();
     void PBBid_MouseDown(int Index);
     void PBBid_MouseUp(int Index);

@@ -94,15 +94,19 @@ void Main::PBBid_MouseUp(int Index) {
     UnloadBjudform();  // goes on to the next bidder before this returns
 }
 
-void Main::UnloadBjudform() {
+void Main::HideBidButtons() {
     Hand[0].SattInKortIHanden();
     LblSuggest.Caption.clear();
     LblSuggest.Visible = false;
-    for (std::size_t k = 0; k < 10; ++k) {
+    for (std::size_t k = 0; k < PBBid.size(); ++k) {
         PBBid[k].Visible = false;
         PBBid[k].Tag.clear();
         PBBidDN[k].Visible = false;
     }
+}
+
+void Main::UnloadBjudform() {
+    HideBidButtons();
     Label[static_cast<std::size_t>(attBjuda & 3)].ForeColor = forms::RGB(0, 0, 0);
     myGameStatus = 2;
     Run();

@@ -35,6 +35,22 @@ TEST_F(Driver, TheFirstRuleWhoseCardIsHeldDecides) {
     }
 }
 
+TEST_F(Driver, RankNamesAndValuesCodeEachOther) {
+    const char* names[] = {"", "2", "3", "4", "v", "V", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
+    for (short v = 0; v <= 14; ++v) {
+        EXPECT_EQ(RankNameOf(v), names[v]);
+        EXPECT_EQ(RankValueOf(names[v]), v) << names[v];
+        EXPECT_EQ(IsRankName(names[v]), v != 0) << names[v];
+    }
+    EXPECT_TRUE(messages().empty());
+    // Names are exact: no case folding, no blanks, no numbers for the fives.
+    for (const char* other : {"5", "a", "j", "1", "01", "10 ", " A", "AA", "100"}) {
+        EXPECT_EQ(RankValueOf(other), 0) << other;
+        EXPECT_FALSE(IsRankName(other)) << other;
+    }
+    EXPECT_EQ(messages().size(), 9u);
+}
+
 TEST_F(Driver, EveryRuleStartsWithFreshVariablesAndCandidates) {
     give(0, {"K", "7"});
     // The first rule binds x1 and strikes K, then fails; the second must see
