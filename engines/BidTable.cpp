@@ -1,11 +1,15 @@
 #include "BidTable.h"
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "BidTableKey.h"
+#include "GameLog.h"
 #include "Main.h"
-#include "SkipToToken.h"
 #include "TextInput.h"
 #include "VbText.h"
 
@@ -34,18 +38,38 @@ bool readRecord(TextInput& in, std::array<std::string, kRecordFields>& fields) {
     return true;
 }
 
+bool isDigits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A section marker: <n> or <n_m>.
+bool isMarker(std::string_view f) {
+    if (f.size() < 3 || f.front() != '<' || f.back() != '>') return false;
+    const std::string_view inner = f.substr(1, f.size() - 2);
+    const std::size_t bar = inner.find('_');
+    if (bar == std::string_view::npos) return isDigits(inner);
+    return isDigits(inner.substr(0, bar)) && isDigits(inner.substr(bar + 1));
+}
+
+// A table the loader can use holds at least one section; an empty or
+// damaged file holds none, and every key looked up in it would be missing.
+bool holdsASection(TextInput& in, const std::string& path) {
+    if (!in.Open(path)) return false;
+    while (!in.Eof())
+        if (isMarker(in.ListInputView())) return true;
+    return false;
+}
+
+enum class Lookup { Found, NoSection, NoKey };
+
 // Scans the section the marker opens for the key. The scan ends at the next
 // marker: a key missing from its own section must not be taken from another
 // section, whose values are for a different card count.
-bool findRecord(TextInput& in, const std::string& marker, const std::string& key,
-                std::array<std::string, kRecordFields>& fields) {
-    if (SkipToToken(in, marker) != marker) return false;
-    while (!in.Eof()) {
-        const std::string field = in.ListInput();
-        if (field == key) return readRecord(in, fields);
-        if (!field.empty() && field[0] == '<') return false;
-    }
-    return false;
+Lookup findRecord(TextInput& in, const std::string& marker, const std::string& key,
+                  std::array<std::string, kRecordFields>& fields) {
+    if (!in.SkipPastField(marker)) return Lookup::NoSection;
+    if (!in.SkipPastField(key, '<')) return Lookup::NoKey;
+    return readRecord(in, fields) ? Lookup::Found : Lookup::NoKey;
 }
 
 void storeRecord(int c, bool scrambled, const std::array<std::string, kRecordFields>& f) {
@@ -64,6 +88,7 @@ std::string valuesText(const float* values, int from, int to) {
 }
 
 void logColour(Main& m, int c, const std::string& logKey, const std::string& eaText) {
+    if (!GameLogWanted()) return;
     const std::string word = kColourWord[c];
     m.Log(word + " EA   " + "\t" + logKey + "\t" + eaText);
     m.Log(word + " P(x) " + "\t" + logKey + "\t" + valuesText(PxTable[c], 1, 9));
@@ -82,10 +107,25 @@ void resetTables() {
     }
 }
 
-void reportMissingFile(Main& m, const std::string& path) {
-    if (BidTableReportedMissing == path) return;
-    BidTableReportedMissing = path;
-    m.MsgBox("Can't open the bid table file: " + path);
+// The file's state in the report: a report is shown once until the file
+// changes (appears, or is written again).
+std::string fileState(const std::string& path, bool missing) {
+    if (missing) return path + "\nmissing";
+    std::error_code e;
+    const auto size = std::filesystem::file_size(path, e);
+    const auto time = std::filesystem::last_write_time(path, e);
+    return path + "\n" + std::to_string(size) + " " + std::to_string(time.time_since_epoch().count());
+}
+
+void reportFile(Main& m, const std::string& path, bool missing) {
+    const std::string state = fileState(path, missing);
+    if (BidTableReportedMissing == state) return;
+    BidTableReportedMissing = state;
+    m.MsgBox(missing ? "Can't open the bid table file: " + path : "The bid table file is empty or damaged: " + path);
+}
+
+void forgetReport(const std::string& path) {
+    if (BidTableReportedMissing.rfind(path + "\n", 0) == 0) BidTableReportedMissing.clear();
 }
 }  // namespace
 
@@ -102,26 +142,37 @@ void LoadHandEATables(int seat, const std::string& fileName) {
         patterns[static_cast<std::size_t>(c)] = BuildBidPattern(trumpRanksOf(m.Hand[static_cast<std::size_t>(seat)], 1 << c));
     }
 
+    TextInput in;  // one buffer for the four reads
+    bool usable = false;  // a section was seen: the file is a table
     for (int c = 0; c < 4; ++c) {
         const BidPattern& p = patterns[static_cast<std::size_t>(c)];
-        TextInput in;
         if (!in.Open(path)) {
-            reportMissingFile(m, path);
+            reportFile(m, path, true);
             logColour(m, c, p.logKey, "");
             continue;
         }
-        const bool scrambled = in.ListInput() != "Bugala";
+        const bool scrambled = in.ListInputView() != "Bugala";
         std::string key = p.key;
         if (scrambled) {
             key = ScrambleBidKey(p.key);
-            m.Log("\tKrypted Bjud-ai-fil! " + key + "==> " + p.key);
+            if (GameLogWanted()) m.Log("\tKrypted Bjud-ai-fil! " + key + "==> " + p.key);
         }
         std::array<std::string, kRecordFields> fields;
-        const bool found = findRecord(in, p.marker, key, fields);
+        const Lookup found = findRecord(in, p.marker, key, fields);
+        if (found != Lookup::NoSection) usable = true;
+        if (!usable && !holdsASection(in, path)) {
+            // Nothing to look up in it: one report, and no values for any colour.
+            reportFile(m, path, false);
+            for (int rest = c; rest < 4; ++rest)
+                logColour(m, rest, patterns[static_cast<std::size_t>(rest)].logKey, "");
+            return;
+        }
+        usable = true;
+        forgetReport(path);
         in.Close();
 
         std::string eaText;
-        if (found) {
+        if (found == Lookup::Found) {
             storeRecord(c, scrambled, fields);
             if (scrambled)
                 eaText = valuesText(EATable[c], 1, 9);

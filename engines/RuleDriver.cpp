@@ -163,7 +163,8 @@ void readRecord(RunState& run) {
 }  // namespace
 
 void ClearInterpretations() {
-    for (auto& row : InterpretationTable) row.fill("");
+    for (auto& row : InterpretationTable)
+        for (std::string& word : row) word.clear();
     InterpretationCount = 0;
 }
 

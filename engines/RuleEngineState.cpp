@@ -16,7 +16,7 @@ std::string NothingTrace;
 RuleFieldReader RuleFile;
 
 const std::string& ReadToken() {
-    CurrentToken = RuleFile.Next();
+    CurrentToken.assign(RuleFile.NextView());
     return CurrentToken;
 }
 

@@ -102,7 +102,7 @@ void fillRows() {
 
 void logEstimates() {
     Main* m = Main::instance();
-    if (!m) return;
+    if (!m || !GameLogWanted()) return;
     const int s = static_cast<int>(CurrentSeat & 3);
     const short loose = CardsLoose();
     const short unknown = CardsUnknown();
