@@ -5,6 +5,7 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <deque>
 #include <vector>
 
 #include "CardArt.h"
@@ -26,11 +27,11 @@ Kort makeCard(int nr) {
 
 struct HandDrawing : ::testing::Test {
     TestTable t;
-    std::vector<Kort> cards;
+    // The hands hold pointers to these cards: a deque never moves them.
+    std::deque<Kort> cards;
     void SetUp() override {
         t.m().myGameStatus = 0;
         t.m().Run();  // set-up gives every seat its code and layout
-        cards.reserve(16);
     }
     void fill(KortHand& h, int count, int firstNr = 0) {
         for (int i = 0; i < count; ++i) {
