@@ -8,7 +8,6 @@
 #include "BidTable.h"
 #include "EngineBridge.h"
 #include "Rng.h"
-#include "SkipToToken.h"
 #include "TextInput.h"
 #include "VbText.h"
 
@@ -377,13 +376,13 @@ std::string EvaluateBidRules(const std::string& path) {
         if (upper(item) == "RULE") {
             ctx.regs = {};
             if (!evalRuleConditions(ctx, "EXECUTES")) {
-                SkipToToken(ctx.in, "END");
+                ctx.in.SkipPastField("END");
                 continue;
             }
             result = runRuleActions(ctx);
             if (result == "BID" && !bidAcceptable()) {
                 ctx.currentRuleName.clear();
-                SkipToToken(ctx.in, "END");
+                ctx.in.SkipPastField("END");
                 continue;
             }
             done = true;

@@ -280,3 +280,25 @@ TEST_F(HandDrawing, ClicksOnComputerHandsAndPilesGoOn) {
 }
 
 }  // namespace
+
+namespace {
+// A table nobody sees paints no pictures; once it is seen, a refresh paints.
+TEST_F(HandDrawing, AnUnseenTablePaintsNoPictures) {
+    Main& m = t.m();
+    m.form.Unseen = true;
+    KortHand& north = m.Hand[2];
+    north.Surface = QImage();
+    fill(north, 3);
+    EXPECT_TRUE(north.Surface.isNull());
+    forms::PictureBox& button = m.PBBid[3];
+    button.Surface = QImage();
+    button.PaintPicture(m.PBNumbersBlue, 0, 0, 37, 37, 0, 0, forms::RasterOp::Copy);
+    EXPECT_EQ(button.Surface.pixelColor(18, 18), QColor::fromRgb(button.BackColor));
+
+    m.form.Unseen = false;
+    north.refresh();
+    EXPECT_NE(north.Surface.pixelColor(40, 40), QColor(0, 128, 0));
+    button.PaintPicture(m.PBNumbersBlue, 0, 0, 37, 37, 0, 0, forms::RasterOp::Copy);
+    EXPECT_EQ(button.Surface.pixel(18, 18), m.PBNumbersBlue.Surface.pixel(18, 18) | 0xff000000u);
+}
+}  // namespace
