@@ -185,8 +185,8 @@ public:
     void ShowBjudSuggestButton();
     void PBBid_MouseDown(int Index);
     void PBBid_MouseUp(int Index);
-    // Wires the bid and colour buttons' mouse events to their handlers.
-    void ConnectBiddingHandlers();
+    // Wires the bid buttons' mouse events to their handlers.
+    void ConnectBidHandlers();
 
     // ---- human colour buttons (MainColourButtons.cpp) ----
     void LoadFargForm();
@@ -195,6 +195,8 @@ public:
     void ImgRuUp_MouseDown();
     void ImgHjUp_MouseDown();
     void ImgSpUp_MouseDown();
+    // Wires the colour buttons' mouse events to their handlers.
+    void ConnectColourHandlers();
     void ImgKlUp_MouseUp();
     void ImgRuUp_MouseUp();
     void ImgHjUp_MouseUp();

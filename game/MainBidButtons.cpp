@@ -1,7 +1,6 @@
 // The human's bid buttons: ten painted buttons (pass, 6 .. 14), bids no
 // longer allowed struck out, the suggested bid marked.
 #include <algorithm>
-#include <utility>
 
 #include "Main.h"
 
@@ -112,21 +111,9 @@ void Main::UnloadBjudform() {
     Run();
 }
 
-void Main::ConnectBiddingHandlers() {
+void Main::ConnectBidHandlers() {
     for (int k = 0; k < 10; ++k) {
         PBBid[static_cast<std::size_t>(k)].MouseDown = [this, k](int, int, float, float) { PBBid_MouseDown(k); };
         PBBid[static_cast<std::size_t>(k)].MouseUp = [this, k](int, int, float, float) { PBBid_MouseUp(k); };
-    }
-    const std::pair<forms::Image*, std::pair<void (Main::*)(), void (Main::*)()>> colours[] = {
-        {&ImgKlUp, {&Main::ImgKlUp_MouseDown, &Main::ImgKlUp_MouseUp}},
-        {&ImgRuUp, {&Main::ImgRuUp_MouseDown, &Main::ImgRuUp_MouseUp}},
-        {&ImgHjUp, {&Main::ImgHjUp_MouseDown, &Main::ImgHjUp_MouseUp}},
-        {&ImgSpUp, {&Main::ImgSpUp_MouseDown, &Main::ImgSpUp_MouseUp}},
-    };
-    for (const auto& [img, handlers] : colours) {
-        const auto down = handlers.first;
-        const auto up = handlers.second;
-        img->MouseDown = [this, down](int, int, float, float) { (this->*down)(); };
-        img->MouseUp = [this, up](int, int, float, float) { (this->*up)(); };
     }
 }
