@@ -11,9 +11,5 @@ std::string SkipToToken(TextInput& in, const std::string& token) {
 }
 
 std::string SkipToToken(RuleFieldReader& in, const std::string& token) {
-    std::string_view current;
-    do {
-        current = in.NextView();
-    } while (current != token && !in.Eof());
-    return std::string(current);
+    return std::string(in.SkipPastField(token));
 }
