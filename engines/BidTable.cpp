@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "BidTableKey.h"
+#include "EngineBridge.h"
 #include "GameLog.h"
-#include "Main.h"
 #include "TextInput.h"
 #include "VbText.h"
 
@@ -22,12 +22,6 @@ namespace {
 const char* const kColourWord[4] = {"KLOVER ", "RUTER ", "HJARTER ", "SPADER "};
 constexpr int kRecordFields = 25;  // after the key: 10 EA, 1 ignored, 9 P(x), 1 ignored, 4 EaUH
 
-std::vector<int> trumpRanksOf(const KortHand& hand, std::int32_t colour) {
-    std::vector<int> ranks;
-    for (const Kort* k : hand.colHand)
-        if ((k->farg & colour) != 0) ranks.push_back(k->Rang);
-    return ranks;
-}
 
 // Reads the fields of one record; false when the file ends inside it.
 bool readRecord(TextInput& in, std::array<std::string, kRecordFields>& fields) {
@@ -87,12 +81,12 @@ std::string valuesText(const float* values, int from, int to) {
     return out;
 }
 
-void logColour(Main& m, int c, const std::string& logKey, const std::string& eaText) {
+void logColour(int c, const std::string& logKey, const std::string& eaText) {
     if (!GameLogWanted()) return;
     const std::string word = kColourWord[c];
-    m.Log(word + " EA   " + "\t" + logKey + "\t" + eaText);
-    m.Log(word + " P(x) " + "\t" + logKey + "\t" + valuesText(PxTable[c], 1, 9));
-    m.Log(word + " EaUH " + "\t" + logKey + "\t" + valuesText(EaUHTable[c], 0, 3));
+    LogEngineLine(word + " EA   " + "\t" + logKey + "\t" + eaText);
+    LogEngineLine(word + " P(x) " + "\t" + logKey + "\t" + valuesText(PxTable[c], 1, 9));
+    LogEngineLine(word + " EaUH " + "\t" + logKey + "\t" + valuesText(EaUHTable[c], 0, 3));
 }
 
 void resetTables() {
@@ -117,11 +111,11 @@ std::string fileState(const std::string& path, bool missing) {
     return path + "\n" + std::to_string(size) + " " + std::to_string(time.time_since_epoch().count());
 }
 
-void reportFile(Main& m, const std::string& path, bool missing) {
+void reportFile(const std::string& path, bool missing) {
     const std::string state = fileState(path, missing);
     if (BidTableReportedMissing == state) return;
     BidTableReportedMissing = state;
-    m.MsgBox(missing ? "Can't open the bid table file: " + path : "The bid table file is empty or damaged: " + path);
+    ShowEngineMessage(missing ? "Can't open the bid table file: " + path : "The bid table file is empty or damaged: " + path);
 }
 
 void forgetReport(const std::string& path) {
@@ -131,15 +125,12 @@ void forgetReport(const std::string& path) {
 
 void LoadHandEATables(int seat, const std::string& fileName) {
     resetTables();
-    Main* mp = Main::instance();
-    if (!mp || seat < 0 || seat > 3) return;
-    Main& m = *mp;
-    const std::string path = m.gbInstallPath + fileName;
+    if (!HasTable() || seat < 0 || seat > 3) return;
+    const std::string path = GameInstallPath() + fileName;
 
     std::array<BidPattern, 4> patterns;
     for (int c = 0; c < 4; ++c) {
-        m.Packe.ValjFarg(1 << c);
-        patterns[static_cast<std::size_t>(c)] = BuildBidPattern(trumpRanksOf(m.Hand[static_cast<std::size_t>(seat)], 1 << c));
+        patterns[static_cast<std::size_t>(c)] = BuildBidPattern(SeatTrumpRanksFor(seat, 1 << c));
     }
 
     TextInput in;  // one buffer for the four reads
@@ -147,24 +138,24 @@ void LoadHandEATables(int seat, const std::string& fileName) {
     for (int c = 0; c < 4; ++c) {
         const BidPattern& p = patterns[static_cast<std::size_t>(c)];
         if (!in.Open(path)) {
-            reportFile(m, path, true);
-            logColour(m, c, p.logKey, "");
+            reportFile(path, true);
+            logColour(c, p.logKey, "");
             continue;
         }
         const bool scrambled = in.ListInputView() != "Bugala";
         std::string key = p.key;
         if (scrambled) {
             key = ScrambleBidKey(p.key);
-            if (GameLogWanted()) m.Log("\tKrypted Bjud-ai-fil! " + key + "==> " + p.key);
+            if (GameLogWanted()) LogEngineLine("\tKrypted Bjud-ai-fil! " + key + "==> " + p.key);
         }
         std::array<std::string, kRecordFields> fields;
         const Lookup found = findRecord(in, p.marker, key, fields);
         if (found != Lookup::NoSection) usable = true;
         if (!usable && !holdsASection(in, path)) {
             // Nothing to look up in it: one report, and no values for any colour.
-            reportFile(m, path, false);
+            reportFile(path, false);
             for (int rest = c; rest < 4; ++rest)
-                logColour(m, rest, patterns[static_cast<std::size_t>(rest)].logKey, "");
+                logColour(rest, patterns[static_cast<std::size_t>(rest)].logKey, "");
             return;
         }
         usable = true;
@@ -179,9 +170,9 @@ void LoadHandEATables(int seat, const std::string& fileName) {
             else
                 for (int k = 0; k < 10; ++k) eaText += fields[static_cast<std::size_t>(k)] + " ";
         } else {
-            m.MsgBox("Please check log - Didn't find key: " + key + " in the file: " + fileName);
-            m.MsgBox("Rollto: " + p.marker);
+            ShowEngineMessage("Please check log - Didn't find key: " + key + " in the file: " + fileName);
+            ShowEngineMessage("Rollto: " + p.marker);
         }
-        logColour(m, c, p.logKey, eaText);
+        logColour(c, p.logKey, eaText);
     }
 }

@@ -1,5 +1,7 @@
 #include <cmath>
 
+#include "RuleDriver.h"
+
 #include "EngineBridge.h"
 #include "PlayRules.h"
 #include "PlayState.h"

@@ -1,6 +1,6 @@
 #include "RuleEngineState.h"
 
-#include "Main.h"
+#include "EngineBridge.h"
 
 std::array<short, 7> HandRanks{};
 short HandCount = 0;
@@ -21,7 +21,7 @@ const std::string& ReadToken() {
 }
 
 void ShowRuleMessage(const std::string& text) {
-    if (Main* m = Main::instance()) m->MsgBox(text);
+    ShowEngineMessage(text);
 }
 
 int VariableIndex(const std::string& token) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -143,14 +145,15 @@ TEST(TextInput, SkippingToAFieldReadsAsFieldByFieldOnRandomTexts) {
 }
 
 TEST(TextInput, FilesReadWholeWhateverTheirSize) {
-    const std::string path = testing::TempDir() + "text_input_sizes.txt";
+    // A folder of its own: test programs may run side by side.
+    const QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/text_input_sizes.txt";
     for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{4095}, std::size_t{300000}}) {
         std::string bytes(size, '\0');
         for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>('a' + i % 23);
         std::ofstream(path, std::ios::binary) << bytes;
         EXPECT_EQ(ReadWholeFile(path), bytes) << size;
     }
-    std::remove(path.c_str());
     // A file whose size is not known beforehand is read to its end too.
     const auto status = ReadWholeFile("/proc/self/status");
     ASSERT_TRUE(status.has_value());
