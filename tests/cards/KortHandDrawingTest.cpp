@@ -193,13 +193,13 @@ TEST_F(HandDrawing, ComputerHandsDrawBacksAndTheOutOfPlayPileSmallFaces) {
     const QImage& back = CardBackPicture();
     // The top card of the column shows alone from y 0 to 32.
     for (const QPoint pt : {QPoint(10, 10), QPoint(35, 20), QPoint(60, 28)})
-        EXPECT_EQ(west.Surface.pixelColor(pt), back.pixelColor(pt)) << pt.x() << "," << pt.y();
+        EXPECT_EQ(west.PaintedSurface().pixelColor(pt), back.pixelColor(pt)) << pt.x() << "," << pt.y();
 
     KortHand& killed = t.m().KortKilled;
     killed.VisaHanden = 1;
     fill(killed, 1, 0);  // the ace of clubs
     // A small face is white at its middle, a back would be blue.
-    const QColor mid = killed.Surface.pixelColor(26, 60);
+    const QColor mid = killed.PaintedSurface().pixelColor(26, 60);
     EXPECT_GT(mid.blue(), 200);
     EXPECT_GT(mid.red(), 200);
 }
@@ -209,8 +209,8 @@ TEST_F(HandDrawing, OnlyCardsToShowAreDrawn) {
     north.SetCardsToShow(2);
     fill(north, 3, 0);
     // The second card ends at x 107; a third would reach to x 142.
-    EXPECT_EQ(north.Surface.pixelColor(120, 40), QColor(0, 128, 0));
-    EXPECT_NE(north.Surface.pixelColor(40, 40), QColor(0, 128, 0));
+    EXPECT_EQ(north.PaintedSurface().pixelColor(120, 40), QColor(0, 128, 0));
+    EXPECT_NE(north.PaintedSurface().pixelColor(40, 40), QColor(0, 128, 0));
 }
 
 TEST_F(HandDrawing, ClickOnANonTrumpLowersCardsHidesTheSuggestionAndPlaysNothing) {
