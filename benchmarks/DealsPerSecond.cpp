@@ -3,8 +3,9 @@
 // its own suggestions through the table's controls; no window is shown and
 // the game's pauses pass in virtual time. One iteration is one deal, from
 // the deal's start to the start of the next; "deals/s" is deals per second
-// of CPU time on one core ("played/s" those that came to trick play). A game that ends is followed by a new one, set up outside the time.
-// Nobody sees the table, so its controls do not paint their pictures.
+// of CPU time on one core ("played/s" those that came to trick play). A
+// game that ends is followed by a new one, set up outside the time. Nobody
+// sees the table, so its controls do not paint their pictures.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
