@@ -311,9 +311,9 @@ TEST(ShippedBidRulesFile, AMisspellingFails) {
     const std::string text = shippedText();
     const std::vector<std::pair<std::string, std::string>> edits = {
         {"EABestColor", "EABestColour"}, {"EAuHWorstColor", "EAUHWorstColor"}, {"BidNext", "BidNxt"},
-        {"EXECUTES", "EXECUTE"},         {":=", "="},                          {"Probability", "Probabilty"},
+        {"EXECUTES", "EXECUTE"},         {":=", "="},                          {"PLevel", "PLevl"},
         {"BidHighestRound", "BidHighest"}, {"PASS", "PAS"},                    {"STOP", "STOPP"},
-        {"100, EA", "100, EAA"},
+        {"100, EA", "100, EAA"},           {"OpenP", "OpenProb"},
     };
     const std::size_t firstRule = text.find("\nRULE");
     ASSERT_NE(firstRule, std::string::npos);
