@@ -196,9 +196,11 @@ public:
     void ImgRuUp_MouseUp();
     void ImgHjUp_MouseUp();
     void ImgSpUp_MouseUp();
-    // The Continue button shares the diamonds button's place; it is put
-    // away while the colour buttons show and comes back after the choice.
-    bool ContHiddenForColours = false;
+    // The Continue button shares the diamonds button's place; both its
+    // faces are put away while the colour buttons show and the ones that
+    // showed come back after the choice.
+    bool ContUpHiddenForColours = false;
+    bool ContDnHiddenForColours = false;
 
     // ---- colour choice, discard and buying (MainDiscardBuy.cpp) ----
     void AskTrumpColour();

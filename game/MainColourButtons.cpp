@@ -2,6 +2,7 @@
 // a click names the trump colour and moves the game on to the discard.
 #include <string>
 
+#include "LogLines.h"
 #include "Main.h"
 
 namespace {
@@ -10,23 +11,28 @@ struct ColourButton {
     forms::Image* dn;
     std::int32_t bit;
     const char* firstLine;
-    const char* word;
     forms::Image* chosen;
 };
 
 ColourButton buttonOf(Main& m, std::int32_t bit) {
     switch (bit) {
-    case 1: return {&m.ImgKlUp, &m.ImgKlDn, 1, "HUMAN Selects color Klöver", "KLOVER", &m.ImgKlChosen};
-    case 2: return {&m.ImgRuUp, &m.ImgRuDn, 2, "HUMAN Selects color Ruter", "RUTER", &m.ImgRuChosen};
-    case 4: return {&m.ImgHjUp, &m.ImgHjDn, 4, "HUMAN Selects color Hjärter", "HJARTER", &m.ImgHjChosen};
-    default: return {&m.ImgSpUp, &m.ImgSpDn, 8, "HUMAN Selects color Spader", "SPADER", &m.ImgSpChosen};
+    case 1: return {&m.ImgKlUp, &m.ImgKlDn, 1, "HUMAN Selects color Klöver", &m.ImgKlChosen};
+    case 2: return {&m.ImgRuUp, &m.ImgRuDn, 2, "HUMAN Selects color Ruter", &m.ImgRuChosen};
+    case 4: return {&m.ImgHjUp, &m.ImgHjDn, 4, "HUMAN Selects color Hjärter", &m.ImgHjChosen};
+    default: return {&m.ImgSpUp, &m.ImgSpDn, 8, "HUMAN Selects color Spader", &m.ImgSpChosen};
     }
 }
 
 void restoreContinue(Main& m) {
-    if (!m.ContHiddenForColours) return;
-    m.ContHiddenForColours = false;
-    m.ImgContUp.Visible = true;
+    if (m.ContUpHiddenForColours) m.ImgContUp.Visible = true;
+    if (m.ContDnHiddenForColours) m.ImgContDn.Visible = true;
+    m.ContUpHiddenForColours = m.ContDnHiddenForColours = false;
+}
+
+void hideContinueFace(forms::Image& face, bool& hidden) {
+    if (!face.Visible) return;
+    face.Visible = false;
+    hidden = true;
 }
 
 void pressColour(Main& m, std::int32_t bit) {
@@ -43,8 +49,8 @@ void chooseColour(Main& m, std::int32_t bit) {
     m.gbFarg = b.bit;
     m.Hand[static_cast<std::size_t>(m.gbBjuditHogst & 3)].MinFarg = m.gbFarg;
     m.Log(b.firstLine);
-    m.Log("<FARG>");
-    m.Log(b.word);
+    m.Log(TagColour);
+    m.Log(ColourWord(b.bit));
     b.chosen->Visible = true;
     m.Label[static_cast<std::size_t>(m.gbBjuditHogst & 3)].ForeColor = forms::RGB(0, 0, 0);
     m.myGameStatus = 5;
@@ -54,11 +60,10 @@ void chooseColour(Main& m, std::int32_t bit) {
 }  // namespace
 
 void Main::LoadFargForm() {
-    // Otherwise Continue, in front, would take the diamonds button's clicks.
-    if (ImgContUp.Visible) {
-        ImgContUp.Visible = false;
-        ContHiddenForColours = true;
-    }
+    // Otherwise a Continue face, in front, would take the diamonds button's
+    // clicks; a reload shows both faces.
+    hideContinueFace(ImgContUp, ContUpHiddenForColours);
+    hideContinueFace(ImgContDn, ContDnHiddenForColours);
     for (forms::Image* up : {&ImgKlUp, &ImgRuUp, &ImgHjUp, &ImgSpUp}) up->Visible = true;
 }
 

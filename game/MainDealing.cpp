@@ -4,6 +4,7 @@
 #include <string>
 
 #include "GameLog.h"
+#include "LogLines.h"
 #include "Main.h"
 #include "Rng.h"
 #include "VbText.h"
@@ -11,10 +12,8 @@
 namespace {
 using forms::RGB;
 
-const char* const kSeatCode[4] = {"SYD", "VAST", "NORD", "OST"};
-
 std::string paddedSeatWord(int seat) {
-    std::string w = kSeatCode[seat & 3];
+    std::string w = SeatWord(seat & 3);
     w.resize(7, ' ');
     return w;
 }
@@ -134,12 +133,12 @@ void Main::ResolveHighestBid() {
         Hand[static_cast<std::size_t>(holder)].PutBud(6);
     }
     Log(std::string(60, '*'));
-    Log("<BJUDIT_HOGST>");
-    Log(kSeatCode[gbBjuditHogst & 3]);
-    Log("<BUD>");
+    Log(TagBidder);
+    Log(SeatWord(gbBjuditHogst & 3));
+    Log(TagBid);
     Log(PlainNum(gbHogstaBudet));
-    Log("<PACKE>");
-    Log(kSeatCode[harPacko & 3]);
+    Log(TagDealer);
+    Log(SeatWord(harPacko & 3));
     for (std::size_t s = 0; s < 4; ++s)
         if (static_cast<std::int32_t>(s) != gbBjuditHogst) LabelBud[s].Caption.clear();
 }

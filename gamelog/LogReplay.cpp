@@ -149,6 +149,9 @@ void applyReplay(Main& m, const ReplayData& d) {
 
 void applyReload(Main& m, const ReloadData& d) {
     keepRunningTotals(m);
+    // The new deal asks for a colour again; a pressed face of the old
+    // choice must not stay on the table.
+    m.UnloadFargForm();
     m.ImgContUp.Visible = true;
     m.ImgContDn.Visible = true;
     clearPlayedFlags();

@@ -113,6 +113,55 @@ TEST_F(HandDrawing, CardUnderTheMouseInARow) {
     EXPECT_EQ(empty.CardIndexAt(10, 10), 0);
 }
 
+// Every pixel of a card's visible part belongs to that card: its left edge,
+// its middle and its right edge, where the next card begins to cover it.
+TEST_F(HandDrawing, CardUnderTheMouseIsTheCardDrawnOnTop) {
+    const int left[9] = {0, 36, 71, 106, 142, 178, 213, 248, 284};  // drawn rows step round(35.5 i)
+    KortHand& south = t.m().Hand[0];
+    for (const int count : {1, 6, 9}) {
+        south.ClearHand();
+        cards.clear();
+        fill(south, count);
+        for (int i = 0; i < count; ++i) {
+            int x = -1, y = -1;
+            south.CardPosition(i, false, x, y);
+            ASSERT_EQ(x, left[i]);
+            const int right = i + 1 < count ? left[i + 1] - 1 : left[i] + south.CardWidth() - 1;
+            for (const int px : {left[i], (left[i] + right) / 2, right})
+                EXPECT_EQ(south.CardIndexAt(static_cast<float>(px), 50), i + 1) << count << " cards, x " << px;
+        }
+    }
+}
+
+TEST_F(HandDrawing, CardUnderTheMouseFollowsRaisedCards) {
+    // South: the fourth card raised stands at y 0..95, the others at 10..105.
+    KortHand& south = t.m().Hand[0];
+    fill(south, 9);
+    south.colHand.Item(4)->Kop = true;
+    // West: the third card raised stands at x 8..78, the others at 0..70.
+    KortHand& west = t.m().Hand[1];
+    fill(west, 9, 20);
+    west.colHand.Item(3)->Kop = true;
+    struct Case {
+        const KortHand* hand;
+        float x, y;
+        short card;
+    };
+    const Case cases[] = {
+        {&south, 142, 5, 4},    // above the lowered fifth card the raised fourth shows
+        {&south, 142, 50, 5},
+        {&south, 106, 100, 3},  // below the raised fourth card the third shows
+        {&south, 120, 50, 4},
+        {&south, 20, 5, 1},     // the strip above a lowered card still takes it
+        {&west, 4, 70, 2},      // left of the raised third card the second shows
+        {&west, 40, 70, 3},
+        {&west, 75, 100, 3},    // right of the fourth card the raised third shows
+        {&west, 40, 100, 4},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.hand->CardIndexAt(c.x, c.y), c.card) << c.hand->Name << " " << c.x << "," << c.y;
+}
+
 TEST_F(HandDrawing, CardUnderTheMouseInAColumn) {
     // 352 px high for 9 cards, which step 32 px down: each card owns the
     // 32 px strip where it shows, the last card all of its own height.
