@@ -88,7 +88,9 @@ DealOutcome ReplayDeal(Main& m, const TrickPlayStart& deal, const std::array<std
                 const referee::Position p = PositionAtTable(m);
                 CardDecision d;
                 d.seat = seat;
-                d.loss = solver.Loss(p, h.colHand.Item(idx)->Rang);
+                d.rank = h.colHand.Item(idx)->Rang;
+                d.held = playsim::trumpCount(h, colour);
+                d.loss = solver.Loss(p, d.rank);
                 d.rule = ruleOf(RuleTrace, SuggestText);
                 d.takeOverSpot = isTakeOverSpot(p, seat);
                 out.decisions.push_back(d);

@@ -14,7 +14,11 @@
 class Main;
 
 struct CardDecision {
+    bool forced() const { return held < 2; }
+
     int seat = 0;
+    int rank = 0;              // the card played
+    int held = 0;              // trumps the seat held: with one there was nothing to decide
     int loss = 0;              // points the seat's side gave away with the card
     std::string rule;          // suggestion code and name of the rule that chose the card
     bool takeOverSpot = false; // partner holds a trick with points, an opponent still to play, seat holds the top trump
@@ -26,7 +30,7 @@ struct DealOutcome {
     int bidder = 0;
     int bid = 0;
     int perfectPoints0 = 0;  // what side 0 takes from the deal with perfect play on both sides
-    std::vector<CardDecision> decisions;
+    std::vector<CardDecision> decisions;  // every card played, forced or not
 
     bool contractMade() const { return points[static_cast<std::size_t>(bidder & 1)] >= bid; }
     // The deal's score: a bidding side short of its bid scores minus its bid.

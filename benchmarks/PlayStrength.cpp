@@ -22,6 +22,8 @@
 //    playing perfectly afterwards.
 //
 // Output, one quantity per label:
+// A card decision is a card played from two trumps or more (the last trump
+// is no decision and is counted apart as a forced play).
 // - self-play: loss per decision, share of decisions without loss, loss of
 //   both sides per deal; per rule of the candidate (suggestion code and
 //   name): decisions, mean loss, share without loss; the take-over spot (the
@@ -170,7 +172,7 @@ void writeOutcome(std::ostream& out, int match, std::size_t deal, const DealOutc
     out << "O " << match << ' ' << deal << ' ' << r.points[0] << ' ' << r.points[1] << ' ' << r.bidder << ' ' << r.bid
         << ' ' << r.perfectPoints0 << ' ' << r.decisions.size() << '\n';
     for (const CardDecision& c : r.decisions)
-        out << "C " << c.seat << ' ' << c.loss << ' ' << c.takeOverSpot << ' ' << c.tookTrick << ' ' << c.rule << '\n';
+        out << "C " << c.seat << ' ' << c.rank << ' ' << c.held << ' ' << c.loss << ' ' << c.takeOverSpot << ' ' << c.tookTrick << ' ' << c.rule << '\n';
 }
 
 // The rule file of each seat in each match.
@@ -233,7 +235,7 @@ Outcomes replayDeals(const Options& o, const std::vector<TrickPlayStart>& deals,
                 current = &all[static_cast<std::size_t>(match)][deal];
             } else if (line.rfind("C ", 0) == 0 && current) {
                 CardDecision c;
-                f >> c.seat >> c.loss >> c.takeOverSpot >> c.tookTrick;
+                f >> c.seat >> c.rank >> c.held >> c.loss >> c.takeOverSpot >> c.tookTrick;
                 std::getline(f >> std::ws, c.rule);
                 current->decisions.push_back(c);
             } else if (line.rfind("M ", 0) == 0) {
@@ -259,14 +261,15 @@ void printSelfPlay(const std::vector<DealOutcome>& deals) {
 
     const double n = deals.empty() ? 1.0 : static_cast<double>(deals.size());
     std::printf("\nself-play (candidate on all four seats), %zu deals\n", deals.size());
-    std::printf("  card decisions                    %ld\n", both.loss.decisions);
-    std::printf("  loss per card decision            %.3f points\n", both.loss.meanLoss());
-    std::printf("  decisions without loss            %.1f %%\n", 100.0 * both.loss.shareWithoutLoss());
-    std::printf("  loss of both sides per deal       %.2f points\n", static_cast<double>(both.loss.lossSum) / n);
-    std::printf("  take-over spots                   %ld\n", takeOver.spots);
-    std::printf("  take-over spots taken             %.1f %%\n",
+    std::printf("  %-36s %ld\n", "card decisions (two trumps or more)", both.loss.decisions);
+    std::printf("  %-36s %ld\n", "forced plays (the last trump)", both.forcedPlays);
+    std::printf("  %-36s %.3f points\n", "loss per card decision", both.loss.meanLoss());
+    std::printf("  %-36s %.1f %%\n", "decisions without loss", 100.0 * both.loss.shareWithoutLoss());
+    std::printf("  %-36s %.2f points\n", "loss of both sides per deal", static_cast<double>(both.loss.lossSum) / n);
+    std::printf("  %-36s %ld\n", "take-over spots (not forced)", takeOver.spots);
+    std::printf("  %-36s %.1f %%\n", "take-over spots taken",
                 takeOver.spots ? 100.0 * static_cast<double>(takeOver.taken) / static_cast<double>(takeOver.spots) : 0.0);
-    std::printf("  loss per take-over spot           %.3f points\n",
+    std::printf("  %-36s %.3f points\n", "loss per take-over spot",
                 takeOver.spots ? static_cast<double>(takeOver.lossSum) / static_cast<double>(takeOver.spots) : 0.0);
     std::printf("\n  %-58s %9s %10s %13s %11s\n", "rule (code name)", "decisions", "mean loss", "without loss", "total loss");
     for (const auto& [name, t] : rules)

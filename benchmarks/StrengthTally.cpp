@@ -26,8 +26,11 @@ void AddSeating(const std::vector<DealOutcome>& deals, int candidateSide, SideTa
                 ++t.contractsHeld;
                 t.contractsMade += d.contractMade();
             }
-            for (const CardDecision& c : d.decisions)
-                if ((c.seat & 1) == side) t.loss.add(c.loss);
+            for (const CardDecision& c : d.decisions) {
+                if ((c.seat & 1) != side) continue;
+                if (c.forced()) ++t.forcedPlays;
+                else t.loss.add(c.loss);
+            }
         }
     }
     if (candidateSide < 0) return;
@@ -39,6 +42,7 @@ void AddSeating(const std::vector<DealOutcome>& deals, int candidateSide, SideTa
 void AddRules(const std::vector<DealOutcome>& deals, std::map<std::string, LossTally>& rules, TakeOverTally& takeOver) {
     for (const DealOutcome& d : deals)
         for (const CardDecision& c : d.decisions) {
+            if (c.forced()) continue;
             rules[c.rule].add(c.loss);
             if (!c.takeOverSpot) continue;
             ++takeOver.spots;

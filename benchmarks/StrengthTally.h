@@ -1,7 +1,8 @@
 #pragma once
 // Sums of the strength benchmark: per side of a match, per rule of the
 // candidate file, per bid level, and games to 62 played over a sequence of
-// deals.
+// deals. A card decision is a card played from two trumps or more: the last
+// trump of a hand is no choice, and counting it would dilute every figure.
 
 #include <array>
 #include <map>
@@ -25,6 +26,7 @@ struct LossTally {
 
 struct SideTally {
     long deals = 0;
+    long forcedPlays = 0;  // cards played with one trump left, no decision
     long points = 0;
     long score = 0;
     long contractsHeld = 0;
