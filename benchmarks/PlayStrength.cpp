@@ -3,41 +3,51 @@
 //   play_strength [--deals N] [--jobs J] [--rules FILE] [--random FILE] [--cheapest FILE]
 //                 [--positions FILE] [--save FILE]
 //
-//   e.g. from the build folder:  bin/play_strength --deals 4000 --jobs 6
+// The figures of the shipped rules (about a minute on 4 processes):
+//   cd build && bin/play_strength --deals 4000 --jobs 4
+// Trying a rule file on the same deals without recording them again:
+//   bin/play_strength --deals 4000 --save /tmp/deals.txt
+//   bin/play_strength --positions /tmp/deals.txt --rules ../data/LumraPlayRulesAI.TXT
 //
-// 1. Recording: whole games at the real table (the window driven headless,
-//    the human's seat bidding, naming trumps and playing as suggested, the
-//    computer seats by the shipped files), seeds 1, 2, 3, ...; the hands
-//    after buying, the trump colour, the contract and the dealer of the first
-//    N deals are kept (--save writes them, --positions reads them instead).
-// 2. Replay: each recorded deal is played again from the start of trick play
-//    with the same hands and contract: by the candidate file (--rules, the
+// 1. Recording: whole games at the real table, seeds 1, 2, 3, ... (the
+//    window driven headless; the human's seat bids, names trumps and plays
+//    as suggested, the computer seats by the shipped files). Of the first N
+//    deals the hands after buying, the trump colour, the contract, the
+//    dealer and what the buying told the seats are kept. --save writes them,
+//    --positions reads them instead of recording.
+// 2. Replay: each deal is played again from the start of trick play with
+//    the same hands and contract: by the candidate file (--rules; the
 //    shipped play rules by default) on all four seats, and against each
 //    baseline with the candidate on one side and then on the other. The
-//    baselines are rule files: "random" plays a uniformly random trump (the
-//    language's Random play), "cheapest" plays the first trump it holds of
-//    a fixed cheapest-first order (benchmarks/baselines/).
+//    baselines are rule files of one rule: "random" plays a uniformly random
+//    trump (the language's Random play), "cheapest" the first trump it holds
+//    of a fixed cheapest-first order (benchmarks/baselines/). The rules'
+//    random draws are seeded per deal and play, so runs repeat exactly.
 // 3. A referee that sees every hand scores each card decision: the points
 //    the deciding side gives away with it against the best card, both sides
-//    playing perfectly afterwards.
+//    playing perfectly afterwards. A card decision is a card played from two
+//    trumps or more; the last trump is no choice and is counted apart.
 //
 // Output, one quantity per label:
-// A card decision is a card played from two trumps or more (the last trump
-// is no decision and is counted apart as a forced play).
+// - checks: plays whose points the referee's losses do not explain (must be
+//   0); the contracts made at the table while recording, beside the
+//   self-play replay's "all" row (they should agree within noise).
 // - self-play: loss per decision, share of decisions without loss, loss of
 //   both sides per deal; per rule of the candidate (suggestion code and
-//   name): decisions, mean loss, share without loss; the take-over spot (the
-//   partner holds a trick with points, an opponent is still to play and the
-//   seat holds the highest trump still out): spots, share in which the seat
-//   took the trick, mean loss there; per bid level 6..14: contracts held,
-//   made, mean score per contract (with set-backs).
+//   name): decisions, mean loss, share without loss, total loss, and how
+//   many of them were take-over spots; the take-over spot (the partner holds
+//   a trick with points, an opponent is still to play and the seat holds the
+//   highest trump still out): spots, share in which the seat took the trick,
+//   mean loss there; per bid level 6..14: contracts held, made, mean score
+//   per contract (with set-backs).
 // - against each baseline, per side over both seatings: loss per decision,
 //   share without loss, points taken per deal, score per deal (a bidding side
 //   short of its bid scores minus its bid), contracts made as bidder, and
 //   games won (each seating's deals in order played as games to 62).
 //
 // Several processes (--jobs, default 4) share the work; each builds its own
-// table, since the table and the play state are process-wide.
+// table, since the table and the play state are process-wide. The deals and
+// the figures do not depend on the number of processes.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -271,10 +281,11 @@ void printSelfPlay(const std::vector<DealOutcome>& deals) {
                 takeOver.spots ? 100.0 * static_cast<double>(takeOver.taken) / static_cast<double>(takeOver.spots) : 0.0);
     std::printf("  %-36s %.3f points\n", "loss per take-over spot",
                 takeOver.spots ? static_cast<double>(takeOver.lossSum) / static_cast<double>(takeOver.spots) : 0.0);
-    std::printf("\n  %-58s %9s %10s %13s %11s\n", "rule (code name)", "decisions", "mean loss", "without loss", "total loss");
+    std::printf("\n  %-58s %9s %10s %13s %11s %10s\n", "rule (code name)", "decisions", "mean loss", "without loss",
+                "total loss", "take-over");
     for (const auto& [name, t] : rules)
-        std::printf("  %-58s %9ld %10.3f %12.1f%% %11ld\n", name.c_str(), t.decisions, t.meanLoss(),
-                    100.0 * t.shareWithoutLoss(), t.lossSum);
+        std::printf("  %-58s %9ld %10.3f %12.1f%% %11ld %10ld\n", name.c_str(), t.decisions, t.meanLoss(),
+                    100.0 * t.shareWithoutLoss(), t.lossSum, takeOver.byRule[name]);
     std::printf("\n  %-5s %15s %15s %15s %22s\n", "bid", "contracts held", "contracts made", "share made",
                 "mean score/contract");
     LevelTally all;
@@ -302,15 +313,16 @@ void printMatch(const char* baselineName, const std::vector<DealOutcome>& asVi, 
     auto row = [](const char* label, double a, double b, const char* unit) {
         std::printf("  %-32s %12.3f %12.3f %s\n", label, a, b, unit);
     };
+    auto count = [](const char* label, long a, long b) { std::printf("  %-32s %12ld %12ld\n", label, a, b); };
     auto per = [](long x, long n) { return n ? static_cast<double>(x) / static_cast<double>(n) : 0.0; };
     row("loss per card decision", cand.loss.meanLoss(), base.loss.meanLoss(), "points");
     row("decisions without loss", 100.0 * cand.loss.shareWithoutLoss(), 100.0 * base.loss.shareWithoutLoss(), "%");
     row("points taken per deal", per(cand.points, cand.deals), per(base.points, base.deals), "points");
     row("score per deal", per(cand.score, cand.deals), per(base.score, base.deals), "points (set-backs count)");
-    row("contracts held as bidder", static_cast<double>(cand.contractsHeld), static_cast<double>(base.contractsHeld), "");
+    count("contracts held as bidder", cand.contractsHeld, base.contractsHeld);
     row("contracts made as bidder", 100.0 * per(cand.contractsMade, cand.contractsHeld),
         100.0 * per(base.contractsMade, base.contractsHeld), "% of those held");
-    row("games won", static_cast<double>(cand.gamesWon), static_cast<double>(base.gamesWon), "");
+    count("games won", cand.gamesWon, base.gamesWon);
     row("share of games won", 100.0 * per(cand.gamesWon, games), 100.0 * per(base.gamesWon, games), "%");
 }
 
@@ -368,7 +380,7 @@ int main(int argc, char** argv) {
     std::printf("deals %zu (games of seeds %llu..%llu), processes %d, message boxes %d\n", deals.size(),
                 static_cast<unsigned long long>(deals.front().game), static_cast<unsigned long long>(deals.back().game),
                 o.jobs, messageBoxes);
-    std::printf("seconds: recording %.1f, replay and referee %.1f\n", recordSeconds, secondsSince(start) - recordSeconds);
+    std::printf("seconds: recording (or reading) %.1f, replay and referee %.1f\n", recordSeconds, secondsSince(start) - recordSeconds);
     long mismatches = 0;
     for (const auto& match : outcomes)
         for (const DealOutcome& d : match) mismatches += !d.agreesWithReferee();

@@ -46,6 +46,7 @@ void AddRules(const std::vector<DealOutcome>& deals, std::map<std::string, LossT
             rules[c.rule].add(c.loss);
             if (!c.takeOverSpot) continue;
             ++takeOver.spots;
+            ++takeOver.byRule[c.rule];
             takeOver.taken += c.tookTrick;
             takeOver.lossSum += c.loss;
         }

@@ -39,6 +39,7 @@ struct TakeOverTally {
     long spots = 0;
     long taken = 0;
     long lossSum = 0;
+    std::map<std::string, long> byRule;  // spots by the rule that decided them
 };
 
 struct LevelTally {

@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -201,4 +202,50 @@ TEST(TrickPlayStartText, PassesOverLinesThatDoNotReadWhole) {
         EXPECT_FALSE(ReadTrickPlayStart(bad)) << bad;
     std::stringstream text("garbage\n" + good + "\nD 1 2\n");
     EXPECT_EQ(ReadTrickPlayStarts(text).size(), 1u);
+}
+
+TEST(DealReplay, TheBaselineFilesPlayAsTheySay) {
+    const std::vector<TablePlay> played = playAtTheTable(9, 8);
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString() + "/";
+    std::filesystem::copy_file(std::string(LUMRA_BASELINES_DIR) + "CheapestFirst.TXT", folder + "Cheapest.TXT");
+    std::filesystem::copy_file(std::string(LUMRA_BASELINES_DIR) + "RandomTrump.TXT", folder + "Random.TXT");
+    TestTable t(1);
+    Main& m = t.m();
+    m.gbInstallPath = folder;
+    // Cheapest first: the 2, the low cards, the cards without points, the
+    // points and the fives last (ranks).
+    const std::vector<int> order = {1, 2, 3, 6, 7, 8, 9, 12, 13, 10, 11, 14, 4, 5};
+    referee::Solver solver;
+    std::set<int> randomFirstCards;
+    for (const TablePlay& p : played) {
+        solver.Clear();
+        const DealOutcome cheap = ReplayDeal(m, p.start, {"Cheapest.TXT", "Cheapest.TXT", "Cheapest.TXT", "Cheapest.TXT"},
+                                             solver, 1);
+        // Replayed alongside, the referee's view of each hand before its card.
+        std::array<referee::RankSet, 4> hands{};
+        for (int s = 0; s < 4; ++s)
+            for (int nr : p.start.cards[static_cast<std::size_t>(s)]) {
+                const Kort* k = m.Packe.CardByNr(nr);
+                if (IsTrump(*k, p.start.colour)) hands[static_cast<std::size_t>(s)] |= referee::RankBit(k->Rang);
+            }
+        for (const CardDecision& c : cheap.decisions) {
+            EXPECT_EQ(c.rule, "31 The cheapest trump");
+            const auto first = std::find_if(order.begin(), order.end(), [&](int r) {
+                return (hands[static_cast<std::size_t>(c.seat)] & referee::RankBit(r)) != 0;
+            });
+            ASSERT_NE(first, order.end());
+            EXPECT_EQ(c.rank, *first);
+            hands[static_cast<std::size_t>(c.seat)] &= static_cast<referee::RankSet>(~referee::RankBit(c.rank));
+        }
+        for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+            const DealOutcome random = ReplayDeal(m, p.start, {"Random.TXT", "Random.TXT", "Random.TXT", "Random.TXT"},
+                                                  solver, seed);
+            ASSERT_FALSE(random.decisions.empty());
+            EXPECT_EQ(random.decisions.front().rule, "31 A random trump");
+            randomFirstCards.insert(random.decisions.front().rank);
+        }
+    }
+    EXPECT_GT(randomFirstCards.size(), 4u) << "the random baseline hardly varies its lead";
+    EXPECT_EQ(t.dialogs.CountOf("MsgBox"), 0);
 }
