@@ -4,6 +4,7 @@
 #include "Main.h"
 #include "PlayRules.h"
 #include "PlayState.h"
+#include "RuleDriver.h"
 #include "PlayTestSimulation.h"
 #include "Rng.h"
 

@@ -65,7 +65,7 @@ void KortHand::SattInKortIHanden() {
 
 void KortHand::refresh() {
     ++RepaintCount;
-    UserControl_Paint();
+    if (!form() || !form()->Unseen) UserControl_Paint();
     Refresh();
 }
 

@@ -2,16 +2,31 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdio>
 #include <exception>
+#include <string>
 
 #include "CardArt.h"
 #include "KortHand.h"
 #include "Main.h"
+#include "TableColours.h"
 #include "VbText.h"
 
 namespace {
-constexpr std::uint32_t kYellow = forms::RGB(255, 255, 0);
 int rnd(double v) { return static_cast<int>(RoundHalfEven(v)); }
+
+// A fault in the play a click started ends the click's steps; it shows on
+// the error stream, in the trace list and in the game log, so it cannot go
+// unnoticed. Should the log fail again, the trace list still holds it.
+void reportClickFault(Main& m, const char* what) {
+    const std::string line = std::string("ERROR in the card click: ") + what;
+    std::fprintf(stderr, "%s\n", line.c_str());
+    m.LBTrace.AddItem(line);
+    try {
+        m.Log(line);
+    } catch (const std::exception&) {
+    }
+}
 }  // namespace
 
 void KortHand::UserControl_Resize() {
@@ -126,7 +141,7 @@ void KortHand::UserControl_MouseDown(int /*button*/, int /*shift*/, float x, flo
         if ((k->farg & m->gbFarg) == 0) return;  // not a trump: the seat keeps waiting
         int idx = p;
         PlayIt(idx);
-    } catch (const std::exception&) {
-        // A failing step is passed over, as the mouse handler always did.
+    } catch (const std::exception& e) {
+        reportClickFault(*m, e.what());
     }
 }

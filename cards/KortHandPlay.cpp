@@ -9,6 +9,7 @@
 #include "Main.h"
 #include "PlayRules.h"
 #include "PlayState.h"
+#include "RuleDriver.h"
 #include "SuggestionTexts.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // The human's colour buttons: shown when the human holds the highest bid;
 // a click names the trump colour and moves the game on to the discard.
 #include <string>
+#include <utility>
 
 #include "LogLines.h"
 #include "Main.h"
@@ -81,3 +82,18 @@ void Main::ImgKlUp_MouseUp() { chooseColour(*this, 1); }
 void Main::ImgRuUp_MouseUp() { chooseColour(*this, 2); }
 void Main::ImgHjUp_MouseUp() { chooseColour(*this, 4); }
 void Main::ImgSpUp_MouseUp() { chooseColour(*this, 8); }
+
+void Main::ConnectColourHandlers() {
+    const std::pair<forms::Image*, std::pair<void (Main::*)(), void (Main::*)()>> colours[] = {
+        {&ImgKlUp, {&Main::ImgKlUp_MouseDown, &Main::ImgKlUp_MouseUp}},
+        {&ImgRuUp, {&Main::ImgRuUp_MouseDown, &Main::ImgRuUp_MouseUp}},
+        {&ImgHjUp, {&Main::ImgHjUp_MouseDown, &Main::ImgHjUp_MouseUp}},
+        {&ImgSpUp, {&Main::ImgSpUp_MouseDown, &Main::ImgSpUp_MouseUp}},
+    };
+    for (const auto& [img, handlers] : colours) {
+        const auto down = handlers.first;
+        const auto up = handlers.second;
+        img->MouseDown = [this, down](int, int, float, float) { (this->*down)(); };
+        img->MouseUp = [this, up](int, int, float, float) { (this->*up)(); };
+    }
+}

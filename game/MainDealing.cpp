@@ -1,12 +1,12 @@
 // Dealing three cards a tick, the seats' bidding turns and who holds the
 // highest bid.
-#include <cmath>
 #include <string>
 
 #include "GameLog.h"
 #include "LogLines.h"
 #include "Main.h"
 #include "Rng.h"
+#include "ThinkingPause.h"
 #include "VbText.h"
 
 namespace {
@@ -102,7 +102,7 @@ void Main::DealStep() {
 }
 
 void Main::BjudNext() {
-    Timer1.SetInterval(static_cast<int>(std::floor(Rnd() * 300.0f)) + 1200);
+    Timer1.SetInterval(ThinkingPause());
     if (Timer1.Tag.empty()) {
         Timer1.Tag = "Bjudnext";
         return;

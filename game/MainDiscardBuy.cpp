@@ -6,11 +6,12 @@
 #include "LogLines.h"
 #include "Main.h"
 #include "PlayState.h"
+#include "TableColours.h"
 
 namespace {
-constexpr std::uint32_t kYellow = forms::RGB(255, 255, 0);
-
-void setTrumpCounts(std::int32_t seat, short n) {
+// Before buying, what the seat itself and the others reckon it holds is
+// what it kept from the discard.
+void startSeatTrumpCounts(std::int32_t seat, short n) {
     TrumpsBeforeBuying[seat] = n;
     TrumpsSeenBySelf[seat] = n;
     TrumpsSeenByOthers[seat] = n;
@@ -27,7 +28,7 @@ void Main::DiscardRound() {
     std::int32_t seat = attSaka & 3;
     for (int i = 0; i < 3; ++i) {
         seat = NextSeat(seat);
-        setTrumpCounts(seat, Hand[seat].AntalKortIFarg(gbFarg));
+        startSeatTrumpCounts(seat, Hand[seat].AntalKortIFarg(gbFarg));
         DiscardAndDraw(seat, 0);
     }
     RefreshTable();
@@ -115,7 +116,7 @@ void Main::PackBuyRound() {
 
     const short t = hand.AntalKortIFarg(gbFarg);
     if (t > 6) {
-        setTrumpCounts(dealer, t);
+        startSeatTrumpCounts(dealer, t);
     } else {
         TrumpsBeforeBuying[dealer] = -1;
         TrumpsSeenByOthers[dealer] = 0;

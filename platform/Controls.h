@@ -195,6 +195,10 @@ public:
 
     // Set by a view to repaint at once; empty when headless.
     std::function<void()> RepaintNow;
+    // Set for a form that nobody will see and whose surfaces nobody reads (a
+    // game played headless for figures): the controls then skip painting
+    // their surfaces. A view that shows the form clears it.
+    bool Unseen = false;
     void RefreshNow() {
         if (RepaintNow) RepaintNow();
     }

@@ -11,6 +11,7 @@ FormView::FormView(forms::Form& form, QWidget* parent) : QWidget(parent), form_(
     setFixedSize(forms::TwipsToPixels(form.ClientWidth), forms::TwipsToPixels(form.ClientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+    form_.Unseen = false;
     form_.RepaintNow = [this] {
         // A control asked to be shown at once; inside a paint, later.
         if (painting_ || !isVisible()) update();

@@ -3,15 +3,16 @@
 // message and input boxes and the file chooser. Loads Qt's catalogue for
 // the language from Qt's translations folder and installs it on the
 // application for as long as this object lives. Our own words stand in
-// for buttons the catalogue does not name (or when it is not installed).
+// for the buttons and the few file-chooser words the catalogue does not
+// name (or all of them when it is not installed).
 
 #include <QLocale>
 #include <QString>
 #include <QTranslator>
 
-class StandardButtonWords : public QTranslator {
+class MissingQtWords : public QTranslator {
 public:
-    StandardButtonWords(const QString& language, const QTranslator& catalogue)
+    MissingQtWords(const QString& language, const QTranslator& catalogue)
         : language_(language), catalogue_(catalogue) {}
     QString translate(const char* context, const char* sourceText, const char* disambiguation,
                       int n) const override;
@@ -35,7 +36,7 @@ public:
 private:
     QLocale previousLocale_;
     QTranslator catalogue_;
-    StandardButtonWords buttons_;
+    MissingQtWords ownWords_;
     bool catalogueLoaded_ = false;
     bool installed_ = false;
 };

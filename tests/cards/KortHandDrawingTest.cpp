@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <stdexcept>
 #include <string>
+#include <deque>
 #include <vector>
 
 #include "CardArt.h"
 #include "Kort.h"
 #include "KortHand.h"
+#include "PlayState.h"
 #include "TestTable.h"
 
 namespace {
@@ -24,11 +27,11 @@ Kort makeCard(int nr) {
 
 struct HandDrawing : ::testing::Test {
     TestTable t;
-    std::vector<Kort> cards;
+    // The hands hold pointers to these cards: a deque never moves them.
+    std::deque<Kort> cards;
     void SetUp() override {
         t.m().myGameStatus = 0;
         t.m().Run();  // set-up gives every seat its code and layout
-        cards.reserve(16);
     }
     void fill(KortHand& h, int count, int firstNr = 0) {
         for (int i = 0; i < count; ++i) {
@@ -227,6 +230,35 @@ TEST_F(HandDrawing, ClickOnANonTrumpLowersCardsHidesTheSuggestionAndPlaysNothing
     EXPECT_EQ(south.HandAktivitat(), 1) << "the seat keeps waiting";
 }
 
+// A fault further down the play a click starts ends the click but shows in
+// the trace list and the game log; here the log itself fails once, on the
+// played card's line.
+TEST_F(HandDrawing, AFaultInThePlayAClickStartsShowsInTheTraceAndTheLog) {
+    Main& m = t.m();
+    KortHand& south = m.Hand[0];
+    fill(south, 3, 0);  // clubs, diamonds and hearts aces
+    m.gbFarg = farg::Ruter;
+    CurrentSeat = 0;
+    south.SetHandAktivitat(1);
+    std::vector<std::string> logged;
+    bool failed = false;
+    m.AddLogListener([&](const std::string& line) {
+        if (!failed && line.find("plays:") != std::string::npos) {
+            failed = true;
+            throw std::runtime_error("the log is full");
+        }
+        logged.push_back(line);
+    });
+    const int traced = m.LBTrace.ListCount();
+    south.UserControl_MouseDown(1, 0, 40, 30);  // the second card, a trump
+    ASSERT_TRUE(failed);
+    const std::string expected = "ERROR in the card click: the log is full";
+    ASSERT_GT(m.LBTrace.ListCount(), traced);
+    EXPECT_EQ(m.LBTrace.Items.back(), expected);
+    ASSERT_FALSE(logged.empty());
+    EXPECT_EQ(logged.back(), expected);
+}
+
 TEST_F(HandDrawing, ClicksOnComputerHandsAndPilesGoOn) {
     Main& m = t.m();
     fill(m.Hand[3], 2, 0);
@@ -247,4 +279,26 @@ TEST_F(HandDrawing, ClicksOnComputerHandsAndPilesGoOn) {
     EXPECT_EQ(m.Timer1.Tag, "WAIT_KOR");
 }
 
+}  // namespace
+
+namespace {
+// A table nobody sees paints no pictures; once it is seen, a refresh paints.
+TEST_F(HandDrawing, AnUnseenTablePaintsNoPictures) {
+    Main& m = t.m();
+    m.form.Unseen = true;
+    KortHand& north = m.Hand[2];
+    north.Surface = QImage();
+    fill(north, 3);
+    EXPECT_TRUE(north.Surface.isNull());
+    forms::PictureBox& button = m.PBBid[3];
+    button.Surface = QImage();
+    button.PaintPicture(m.PBNumbersBlue, 0, 0, 37, 37, 0, 0, forms::RasterOp::Copy);
+    EXPECT_EQ(button.Surface.pixelColor(18, 18), QColor::fromRgb(button.BackColor));
+
+    m.form.Unseen = false;
+    north.refresh();
+    EXPECT_NE(north.Surface.pixelColor(40, 40), QColor(0, 128, 0));
+    button.PaintPicture(m.PBNumbersBlue, 0, 0, 37, 37, 0, 0, forms::RasterOp::Copy);
+    EXPECT_EQ(button.Surface.pixel(18, 18), m.PBNumbersBlue.Surface.pixel(18, 18) | 0xff000000u);
+}
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "Controls.h"
 #include "FormPainter.h"
+#include "Main.h"
 
 inline Qt::Alignment ExpectedTextAlignment(forms::Alignment a) {
     switch (a) {
@@ -34,4 +35,15 @@ inline void ExpectCaptionFits(const forms::Label& l, int uncoveredWidth = -1) {
     EXPECT_GE(needed.left(), 0) << l.Name << ": \"" << l.Caption << "\"";
     const int right = uncoveredWidth < 0 ? box.width() : uncoveredWidth;
     EXPECT_LE(needed.right() + 1, right) << l.Name << ": \"" << l.Caption << "\"";
+}
+
+// The table's labels whose captions depend on the language, once the texts
+// are loaded. The replay's "disabled" label lies under the column of bid
+// pictures, which covers its right part once the deal's bids are shown.
+inline void ExpectLanguageLabelsFit(const Main& m) {
+    for (const forms::Label* l : {&m.LblClickVidare, &m.LblReplay, &m.LlbDisabled}) {
+        ASSERT_FALSE(l->Caption.empty()) << l->Name;
+        ExpectCaptionFits(*l);
+    }
+    ExpectCaptionFits(m.LlbDisabled, m.PBBudet[0].PixelLeft() - m.LlbDisabled.PixelLeft());
 }
