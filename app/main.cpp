@@ -4,8 +4,10 @@
 #include <QTimer>
 
 #include "FormView.h"
+#include "Localisation.h"
 #include "Main.h"
 #include "QtDialogs.h"
+#include "QtTranslations.h"
 #include "SchedulerDriver.h"
 
 namespace {
@@ -27,6 +29,8 @@ void markTicks(Main& main, bool& ticked) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumra Quest"));
+    // The standard buttons and the file chooser speak the build's language.
+    const QtTranslations qtWords(QString::fromStdString(QtCatalogueLanguage()));
 
     QtDialogs dialogs;
     Main main(dialogs);

@@ -1,11 +1,14 @@
 // The time of one play decision with the shipped rules: the file is read
-// afresh and interpreted for a seat in the middle of a deal.
+// afresh and interpreted for a seat in the middle of a deal. The read floor
+// is the same file read with read(2) and nothing else.
 #include <benchmark/benchmark.h>
 
 #include <random>
 
 #include "BenchmarkMain.h"
+#include "InstallFolder.h"
 #include "PlayTestSimulation.h"
+#include "ReadFloor.h"
 #include "TestTable.h"
 
 namespace {
@@ -28,8 +31,13 @@ void BM_PlayDecision(benchmark::State& state) {
         benchmark::DoNotOptimize(SuggestedCardIndex);
     }
 }
-BENCHMARK(BM_PlayDecision)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlayDecision)->Unit(benchmark::kMicrosecond);
+
+void BM_PlayReadFloor(benchmark::State& state) {
+    MeasureReadFloor(state, {DefaultInstallFolder() + "LumraPlayRulesAI.TXT"});
+}
+BENCHMARK(BM_PlayReadFloor)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv, "BM_PlayReadFloor"); }

@@ -6,25 +6,16 @@
 #include "BidRules.h"
 #include "BidTable.h"
 #include "KortHand.h"
+#include "LogLines.h"
 #include "Main.h"
 #include "VbText.h"
 
 namespace {
-const char* const kSeatWord[4] = {"SYD ", "VAST ", "NORD ", "OST "};
 const std::string kStars16(16, '*');
 const std::string kStars60(60, '*');
 
-const char* seatWord(int seat) { return kSeatWord[seat & 3]; }
-
-std::string colourWord(std::int32_t colour) {
-    switch (colour) {
-    case 4: return "HJARTER";
-    case 1: return "KLOVER";
-    case 2: return "RUTER";
-    case 8: return "SPADER";
-    default: return "";
-    }
-}
+// The seat words of the bidding lines carry one trailing blank.
+std::string seatWord(int seat) { return SeatWord(seat & 3) + " "; }
 
 std::string colourReportLine(std::int32_t colour) {
     switch (colour) {
@@ -92,7 +83,7 @@ void KortHand::bjud(short BiggestBid) {
     bidReport_.clear();
 
     m.Log(kStars16);
-    m.Log(std::string(seatWord(m.attBjuda)) + "BJUDER");
+    m.Log(seatWord(m.attBjuda) + "BJUDER");
     m.Log(kStars16);
 
     LoadHandEATables(m.attBjuda, myBjudAI);
@@ -117,7 +108,10 @@ void KortHand::bjud(short BiggestBid) {
         m.Log(line);
         m.Log("Rule: " + FiredRuleName);
         traceBid(m, line);
-        if (BidRuleValue < 6 || BidRuleValue > 14) {
+        // The dealer only ever goes one above the highest bid, so a value
+        // above 14 still gives it a bid it may make.
+        const bool dealerAbove14 = deals && BidRuleValue > 14;
+        if ((BidRuleValue < 6 || BidRuleValue > 14) && !dealerAbove14) {
             // No such bid: no button, no table level, no winnable contract.
             m.Log("Bid out of range, taken as a pass: " + PlainNum(BidRuleValue));
         } else if (BidRuleValue > BiggestBid || BidRuleValue == 14) {
@@ -217,8 +211,8 @@ void KortHand::ValdFarg() {
         for (int c = 1; c < 4; ++c)
             if (AntalKortIFarg(1 << c) > AntalKortIFarg(MinFarg)) MinFarg = 1 << c;
     }
-    m.Log("<FARG>");
-    m.Log(colourWord(MinFarg));
+    m.Log(TagColour);
+    m.Log(ColourWord(MinFarg));
     m.Log(kStars60);
     m.gbFarg = MinFarg;
     switch (MinFarg) {

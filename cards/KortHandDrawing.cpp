@@ -2,16 +2,31 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdio>
 #include <exception>
+#include <string>
 
 #include "CardArt.h"
 #include "KortHand.h"
 #include "Main.h"
+#include "TableColours.h"
 #include "VbText.h"
 
 namespace {
-constexpr std::uint32_t kYellow = forms::RGB(255, 255, 0);
 int rnd(double v) { return static_cast<int>(RoundHalfEven(v)); }
+
+// A fault in the play a click started ends the click's steps; it shows on
+// the error stream, in the trace list and in the game log, so it cannot go
+// unnoticed. Should the log fail again, the trace list still holds it.
+void reportClickFault(Main& m, const char* what) {
+    const std::string line = std::string("ERROR in the card click: ") + what;
+    std::fprintf(stderr, "%s\n", line.c_str());
+    m.LBTrace.AddItem(line);
+    try {
+        m.Log(line);
+    } catch (const std::exception&) {
+    }
+}
 }  // namespace
 
 void KortHand::UserControl_Resize() {
@@ -72,26 +87,36 @@ void KortHand::UserControl_Paint() {
     }
 }
 
+// The card under a pixel is the last drawn card covering it, since later
+// cards lie on top. A point beside the cards but level with one (the strip a
+// raised or lowered card leaves free) takes the top card along the row or
+// column; the room after the last card counts as the last card for the
+// steps the control leaves free.
 short KortHand::CardIndexAt(float x, float y) const {
-    const int c = colHand.Count();
-    if (c == 0) return 0;
-    int p = 0;
-    if (layout_ == 0) {
-        const long long step = RoundHalfEven(PixelWidth() / static_cast<double>(cardsToShow_ + 2));
-        if (step == 0) return 0;
-        p = static_cast<int>(RoundHalfEven(x) / step) + 1;
-        if (p > c + 2) return 0;
-    } else {
-        // A column is n + 2 thirds of a card high and its cards step a third
-        // of a card down, so one step is the height over n + 2.
-        const long long step = RoundHalfEven(PixelHeight() / static_cast<double>(cardsToShow_ + 2));
-        if (step == 0) return 0;
-        p = static_cast<int>(RoundHalfEven(y) / step) + 1;
-        if (p > c + 3) return 0;
+    const int shown = std::min(colHand.Count(), cardsToShow_);
+    if (shown <= 0) return 0;
+    const bool column = layout_ == 1;
+    const bool small = HandKod == "KILLED";
+    const int w = small ? 53 : cardW_, h = small ? 72 : cardH_;
+    const int px = static_cast<int>(RoundHalfEven(x)), py = static_cast<int>(RoundHalfEven(y));
+    const int along = column ? py : px, size = column ? h : w;
+    short level = 0;
+    int lastEnd = 0;
+    for (int i = shown - 1; i >= 0; --i) {
+        int cx = 0, cy = 0;
+        CardPosition(i, colHand.Item(i + 1)->Kop, cx, cy);
+        const bool onRow = px >= cx && px < cx + w, onColumn = py >= cy && py < cy + h;
+        if (onRow && onColumn) return static_cast<short>(i + 1);
+        const int start = column ? cy : cx;
+        if (i == shown - 1) lastEnd = start + size;
+        if (level == 0 && along >= start && along < start + size) level = static_cast<short>(i + 1);
     }
-    if (p > c) p = c;
-    if (p < 1) return 0;
-    return static_cast<short>(p);
+    if (level != 0 || along < lastEnd) return level;
+    const int room = column ? PixelHeight() : PixelWidth();
+    const long long step = RoundHalfEven(room / static_cast<double>(cardsToShow_ + 2));
+    if (step == 0 || along < 0) return 0;
+    const long long p = along / step + 1;
+    return p > colHand.Count() + (column ? 3 : 2) ? 0 : static_cast<short>(shown);
 }
 
 void KortHand::UserControl_Click() {
@@ -121,7 +146,7 @@ void KortHand::UserControl_MouseDown(int /*button*/, int /*shift*/, float x, flo
         if ((k->farg & m->gbFarg) == 0) return;  // not a trump: the seat keeps waiting
         int idx = p;
         PlayIt(idx);
-    } catch (const std::exception&) {
-        // A failing step is passed over, as the mouse handler always did.
+    } catch (const std::exception& e) {
+        reportClickFault(*m, e.what());
     }
 }

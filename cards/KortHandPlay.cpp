@@ -1,36 +1,26 @@
 // A seat's play in a trick and the play suggestion for the human.
-#include <array>
 #include <cstdint>
 #include <string>
 
 #include "BuildLanguage.h"
 #include "EngineBridge.h"
 #include "KortHand.h"
+#include "LogLines.h"
 #include "Main.h"
 #include "PlayRules.h"
 #include "PlayState.h"
+#include "RuleDriver.h"
 #include "SuggestionTexts.h"
 
 namespace {
 constexpr std::uint32_t kBlack = forms::RGB(0, 0, 0);
 
 // The seat words of the play lines carry one trailing blank.
-const std::array<const char*, 4> kSeatWord = {"SYD ", "VAST ", "NORD ", "OST "};
-
-// Rises with every card that leaves a hand for the table, so a seat's turn
-// can tell whether the play engine played a card for it.
-std::uint64_t cardsPut = 0;
+std::string seatWord(int seat) { return SeatWord(seat) + " "; }
 
 std::int32_t seatToPlay() { return CurrentSeat & 3; }
 
 bool isTrickIndex(int t) { return t >= 0 && t < 7; }
-
-// The first trump of the hand in hand order, 1-based; 0 when there is none.
-int firstTrumpIndex(const KortHand& h, std::int32_t trump) {
-    for (int i = 1; i <= h.colHand.Count(); ++i)
-        if (IsTrump(*h.colHand.Item(i), trump)) return i;
-    return 0;
-}
 }  // namespace
 
 void KortHand::Play() {
@@ -43,17 +33,9 @@ void KortHand::Play() {
         m->Timer1.Tag = "Suggest";
         return;
     }
-    const std::uint64_t before = cardsPut;
+    // The engine plays the card it chose; where it names no card this seat
+    // holds, the bridge plays the seat's first trump.
     ChoosePlayCard(seat);
-    if (cardsPut != before) return;  // the engine played, and the game has moved on from there
-    // The engine named no card this seat holds: play the default card, its
-    // first trump, so the table does not freeze on this turn.
-    if (&m->Hand[seatToPlay()] != this) return;
-    int idx = firstTrumpIndex(*this, m->gbFarg);
-    if (idx == 0) return;
-    RuleTrace = "No card chosen: first trump played";
-    RuleProbabilityText.clear();
-    PlayIt(idx);
 }
 
 void KortHand::PlayIt(int idx) {
@@ -74,7 +56,6 @@ void KortHand::PlayIt(int idx) {
     }
     ++CardsPlayedCount;
     Kort* k = TakeACard(idx);
-    ++cardsPut;
 
     m->gbTmpPoang = k->Poang;
     m->gbTmpRang = k->Rang;
@@ -94,7 +75,7 @@ void KortHand::PlayIt(int idx) {
 
     // Trace and log are written now: the next seat's turn, run from
     // PlayNext below, may run the engine again and replace its texts.
-    const std::string word = kSeatWord[seat];
+    const std::string word = seatWord(seat);
     m->LBTrace.AddItem(word + "\t" + RuleProbabilityText + "   " + RuleTrace);
     m->Log(word + "plays: " + k->Typ);
     if (mySpelarTyp == 1) m->Log("Suggestion:");

@@ -6,9 +6,8 @@
 #include <optional>
 
 #include "BidTable.h"
-#include "Main.h"
+#include "EngineBridge.h"
 #include "Rng.h"
-#include "SkipToToken.h"
 #include "TextInput.h"
 #include "VbText.h"
 
@@ -37,7 +36,7 @@ struct Context {
 
 void reportOnce(const std::string& message) {
     if (!BidRulesReported.insert(message).second) return;
-    if (Main* m = Main::instance()) m->MsgBox(message);
+    ShowEngineMessage(message);
 }
 
 std::string upper(std::string s) {
@@ -67,9 +66,7 @@ int registerOf(const std::string& field) {
 }
 
 short bidOf(int seat) {
-    Main* m = Main::instance();
-    if (!m || seat < 0 || seat > 3) return 0;
-    const short b = m->Hand[static_cast<std::size_t>(seat)].GeBud();
+    const short b = SeatBid(seat);
     return b < 0 ? 0 : b;
 }
 
@@ -81,11 +78,10 @@ void addVar(Context& ctx, const std::string& name, std::optional<double> number,
 void initBidContext(Context& ctx) {
     ctx.vars = {};
     ctx.varCount = -1;
-    Main* m = Main::instance();
-    const int seat = m ? m->attBjuda & 3 : 0;
-    const double vi = m ? m->gbVi : 0, de = m ? m->gbDe : 0;
+    const int seat = BiddingSeat();
+    const double vi = GameScoreVi(), de = GameScoreDe();
     const bool viSide = seat == 0 || seat == 2;
-    const short highest = m ? m->gbHogstaBudet : 0;
+    const short highest = HighestBid();
     addVar(ctx, "VI", viSide ? vi : de);
     addVar(ctx, "DE", viSide ? de : vi);
     addVar(ctx, "Ledning", viSide ? vi - de : de - vi);
@@ -181,7 +177,7 @@ bool registerStatement(Context& ctx, const std::string& regField) {
         } else if (sign == "-") {
             reg = s - y;
         } else {
-            if (Main* m = Main::instance()) m->MsgBox("This operator: " + sign + " is not supported by :-");
+            ShowEngineMessage("This operator: " + sign + " is not supported by :-");
             reg = s;
         }
         return true;
@@ -297,8 +293,7 @@ std::string runRuleActions(Context& ctx) {
 }
 
 bool bidAcceptable() {
-    Main* m = Main::instance();
-    const short highest = m ? m->gbHogstaBudet : 0;
+    const short highest = HighestBid();
     return (BidRuleValue > highest || BidRuleValue == 14) && BidRuleValue <= 14;
 }
 
@@ -317,10 +312,9 @@ void readSet(Context& ctx) {
 }  // namespace
 
 std::string GetRoleInRound() {
-    Main* m = Main::instance();
-    if (!m) return "";
-    const int seat = m->attBjuda & 3;
-    const int dealer = m->harPacko & 3;
+    if (!HasTable()) return "";
+    const int seat = BiddingSeat();
+    const int dealer = DealerSeat();
     if (dealer == seat) return "B_BLOCK";
     if (dealer == ((seat + 1) & 3)) return "RESPONSE";
     if (dealer == ((seat + 2) & 3)) return "A_BLOCK";
@@ -337,15 +331,15 @@ float BestColorEA(int level) {
 }
 
 float WorstColorEAuH() {
-    Main* m = Main::instance();
     int rel = 2;
-    if (m && m->gbHogstaBudet >= 6) {
+    const short highest = HighestBid();
+    if (highest >= 6) {
         // In bidding order, so that of two equal bids the later bidder,
         // who holds the highest bid, is the one taken.
-        const int dealer = m->harPacko & 3;
+        const int dealer = DealerSeat();
         for (int i = 1; i <= 4; ++i) {
             const int s = (dealer + i) & 3;
-            if (m->Hand[static_cast<std::size_t>(s)].GeBud() == m->gbHogstaBudet) rel = (s - m->attBjuda) & 3;
+            if (SeatBid(s) == highest) rel = (s - BiddingSeat()) & 3;
         }
     }
     float result = kNoEA, worst = 200.0f;
@@ -382,13 +376,13 @@ std::string EvaluateBidRules(const std::string& path) {
         if (upper(item) == "RULE") {
             ctx.regs = {};
             if (!evalRuleConditions(ctx, "EXECUTES")) {
-                SkipToToken(ctx.in, "END");
+                ctx.in.SkipPastField("END");
                 continue;
             }
             result = runRuleActions(ctx);
             if (result == "BID" && !bidAcceptable()) {
                 ctx.currentRuleName.clear();
-                SkipToToken(ctx.in, "END");
+                ctx.in.SkipPastField("END");
                 continue;
             }
             done = true;

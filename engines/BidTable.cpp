@@ -1,11 +1,15 @@
 #include "BidTable.h"
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "BidTableKey.h"
-#include "Main.h"
-#include "SkipToToken.h"
+#include "EngineBridge.h"
+#include "GameLog.h"
 #include "TextInput.h"
 #include "VbText.h"
 
@@ -18,12 +22,6 @@ namespace {
 const char* const kColourWord[4] = {"KLOVER ", "RUTER ", "HJARTER ", "SPADER "};
 constexpr int kRecordFields = 25;  // after the key: 10 EA, 1 ignored, 9 P(x), 1 ignored, 4 EaUH
 
-std::vector<int> trumpRanksOf(const KortHand& hand, std::int32_t colour) {
-    std::vector<int> ranks;
-    for (const Kort* k : hand.colHand)
-        if ((k->farg & colour) != 0) ranks.push_back(k->Rang);
-    return ranks;
-}
 
 // Reads the fields of one record; false when the file ends inside it.
 bool readRecord(TextInput& in, std::array<std::string, kRecordFields>& fields) {
@@ -34,18 +32,38 @@ bool readRecord(TextInput& in, std::array<std::string, kRecordFields>& fields) {
     return true;
 }
 
+bool isDigits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A section marker: <n> or <n_m>.
+bool isMarker(std::string_view f) {
+    if (f.size() < 3 || f.front() != '<' || f.back() != '>') return false;
+    const std::string_view inner = f.substr(1, f.size() - 2);
+    const std::size_t bar = inner.find('_');
+    if (bar == std::string_view::npos) return isDigits(inner);
+    return isDigits(inner.substr(0, bar)) && isDigits(inner.substr(bar + 1));
+}
+
+// A table the loader can use holds at least one section; an empty or
+// damaged file holds none, and every key looked up in it would be missing.
+bool holdsASection(TextInput& in, const std::string& path) {
+    if (!in.Open(path)) return false;
+    while (!in.Eof())
+        if (isMarker(in.ListInputView())) return true;
+    return false;
+}
+
+enum class Lookup { Found, NoSection, NoKey };
+
 // Scans the section the marker opens for the key. The scan ends at the next
 // marker: a key missing from its own section must not be taken from another
 // section, whose values are for a different card count.
-bool findRecord(TextInput& in, const std::string& marker, const std::string& key,
-                std::array<std::string, kRecordFields>& fields) {
-    if (SkipToToken(in, marker) != marker) return false;
-    while (!in.Eof()) {
-        const std::string field = in.ListInput();
-        if (field == key) return readRecord(in, fields);
-        if (!field.empty() && field[0] == '<') return false;
-    }
-    return false;
+Lookup findRecord(TextInput& in, const std::string& marker, const std::string& key,
+                  std::array<std::string, kRecordFields>& fields) {
+    if (!in.SkipPastField(marker)) return Lookup::NoSection;
+    if (!in.SkipPastField(key, '<')) return Lookup::NoKey;
+    return readRecord(in, fields) ? Lookup::Found : Lookup::NoKey;
 }
 
 void storeRecord(int c, bool scrambled, const std::array<std::string, kRecordFields>& f) {
@@ -63,11 +81,12 @@ std::string valuesText(const float* values, int from, int to) {
     return out;
 }
 
-void logColour(Main& m, int c, const std::string& logKey, const std::string& eaText) {
+void logColour(int c, const std::string& logKey, const std::string& eaText) {
+    if (!GameLogWanted()) return;
     const std::string word = kColourWord[c];
-    m.Log(word + " EA   " + "\t" + logKey + "\t" + eaText);
-    m.Log(word + " P(x) " + "\t" + logKey + "\t" + valuesText(PxTable[c], 1, 9));
-    m.Log(word + " EaUH " + "\t" + logKey + "\t" + valuesText(EaUHTable[c], 0, 3));
+    LogEngineLine(word + " EA   " + "\t" + logKey + "\t" + eaText);
+    LogEngineLine(word + " P(x) " + "\t" + logKey + "\t" + valuesText(PxTable[c], 1, 9));
+    LogEngineLine(word + " EaUH " + "\t" + logKey + "\t" + valuesText(EaUHTable[c], 0, 3));
 }
 
 void resetTables() {
@@ -82,55 +101,78 @@ void resetTables() {
     }
 }
 
-void reportMissingFile(Main& m, const std::string& path) {
-    if (BidTableReportedMissing == path) return;
-    BidTableReportedMissing = path;
-    m.MsgBox("Can't open the bid table file: " + path);
+// The file's state in the report: a report is shown once until the file
+// changes (appears, or is written again).
+std::string fileState(const std::string& path, bool missing) {
+    if (missing) return path + "\nmissing";
+    std::error_code e;
+    const auto size = std::filesystem::file_size(path, e);
+    const auto time = std::filesystem::last_write_time(path, e);
+    return path + "\n" + std::to_string(size) + " " + std::to_string(time.time_since_epoch().count());
+}
+
+void reportFile(const std::string& path, bool missing) {
+    const std::string state = fileState(path, missing);
+    if (BidTableReportedMissing == state) return;
+    BidTableReportedMissing = state;
+    ShowEngineMessage(missing ? "Can't open the bid table file: " + path : "The bid table file is empty or damaged: " + path);
+}
+
+void forgetReport(const std::string& path) {
+    if (BidTableReportedMissing.rfind(path + "\n", 0) == 0) BidTableReportedMissing.clear();
 }
 }  // namespace
 
 void LoadHandEATables(int seat, const std::string& fileName) {
     resetTables();
-    Main* mp = Main::instance();
-    if (!mp || seat < 0 || seat > 3) return;
-    Main& m = *mp;
-    const std::string path = m.gbInstallPath + fileName;
+    if (!HasTable() || seat < 0 || seat > 3) return;
+    const std::string path = GameInstallPath() + fileName;
 
     std::array<BidPattern, 4> patterns;
     for (int c = 0; c < 4; ++c) {
-        m.Packe.ValjFarg(1 << c);
-        patterns[static_cast<std::size_t>(c)] = BuildBidPattern(trumpRanksOf(m.Hand[static_cast<std::size_t>(seat)], 1 << c));
+        patterns[static_cast<std::size_t>(c)] = BuildBidPattern(SeatTrumpRanksFor(seat, 1 << c));
     }
 
+    TextInput in;  // one buffer for the four reads
+    bool usable = false;  // a section was seen: the file is a table
     for (int c = 0; c < 4; ++c) {
         const BidPattern& p = patterns[static_cast<std::size_t>(c)];
-        TextInput in;
         if (!in.Open(path)) {
-            reportMissingFile(m, path);
-            logColour(m, c, p.logKey, "");
+            reportFile(path, true);
+            logColour(c, p.logKey, "");
             continue;
         }
-        const bool scrambled = in.ListInput() != "Bugala";
+        const bool scrambled = in.ListInputView() != "Bugala";
         std::string key = p.key;
         if (scrambled) {
             key = ScrambleBidKey(p.key);
-            m.Log("\tKrypted Bjud-ai-fil! " + key + "==> " + p.key);
+            if (GameLogWanted()) LogEngineLine("\tKrypted Bjud-ai-fil! " + key + "==> " + p.key);
         }
         std::array<std::string, kRecordFields> fields;
-        const bool found = findRecord(in, p.marker, key, fields);
+        const Lookup found = findRecord(in, p.marker, key, fields);
+        if (found != Lookup::NoSection) usable = true;
+        if (!usable && !holdsASection(in, path)) {
+            // Nothing to look up in it: one report, and no values for any colour.
+            reportFile(path, false);
+            for (int rest = c; rest < 4; ++rest)
+                logColour(rest, patterns[static_cast<std::size_t>(rest)].logKey, "");
+            return;
+        }
+        usable = true;
+        forgetReport(path);
         in.Close();
 
         std::string eaText;
-        if (found) {
+        if (found == Lookup::Found) {
             storeRecord(c, scrambled, fields);
             if (scrambled)
                 eaText = valuesText(EATable[c], 1, 9);
             else
                 for (int k = 0; k < 10; ++k) eaText += fields[static_cast<std::size_t>(k)] + " ";
         } else {
-            m.MsgBox("Please check log - Didn't find key: " + key + " in the file: " + fileName);
-            m.MsgBox("Rollto: " + p.marker);
+            ShowEngineMessage("Please check log - Didn't find key: " + key + " in the file: " + fileName);
+            ShowEngineMessage("Rollto: " + p.marker);
         }
-        logColour(m, c, p.logKey, eaText);
+        logColour(c, p.logKey, eaText);
     }
 }

@@ -13,7 +13,8 @@ void LoadHandEATables(int seat, const std::string& fileName);
 
 // The value that stands for "no value" in EATable.
 inline constexpr float kNoEA = -28.0f;
-// The bid table file that could not be opened and was reported (once per
-// run, so a missing file does not ask for a click at every bid); empty when
-// none was.
+// The bid table file that could not be opened, or was empty or damaged
+// (no section in it), with its state when that was reported: the report is
+// shown once until the file changes, so a bad file does not ask for a click
+// at every bid. Empty while the file reads as a table.
 extern std::string BidTableReportedMissing;

@@ -111,3 +111,54 @@ std::string BidRole() {
     if (b == PartnerOf(c)) return "BIDRESPONSE";
     return "A_DEFENCE";
 }
+
+bool HasTable() { return Main::instance() != nullptr; }
+
+std::string GameInstallPath() {
+    Main* m = Main::instance();
+    return m ? m->gbInstallPath : "";
+}
+
+short GameScoreVi() {
+    Main* m = Main::instance();
+    return m ? m->gbVi : 0;
+}
+
+short GameScoreDe() {
+    Main* m = Main::instance();
+    return m ? m->gbDe : 0;
+}
+
+int BiddingSeat() {
+    Main* m = Main::instance();
+    return m ? m->attBjuda & 3 : 0;
+}
+
+int DealerSeat() {
+    Main* m = Main::instance();
+    return m ? m->harPacko & 3 : 0;
+}
+
+short SeatBid(int seat) {
+    Main* m = Main::instance();
+    if (!m || seat < 0 || seat > 3) return 0;
+    return m->Hand[static_cast<std::size_t>(seat)].GeBud();
+}
+
+std::vector<int> SeatTrumpRanksFor(int seat, std::int32_t colour) {
+    Main* m = Main::instance();
+    std::vector<int> ranks;
+    if (!m || seat < 0 || seat > 3) return ranks;
+    m->Packe.ValjFarg(colour);
+    for (const Kort* k : m->Hand[static_cast<std::size_t>(seat)].colHand)
+        if ((k->farg & colour) != 0) ranks.push_back(k->Rang);
+    return ranks;
+}
+
+void ShowEngineMessage(const std::string& text) {
+    if (Main* m = Main::instance()) m->MsgBox(text);
+}
+
+void LogEngineLine(const std::string& line) {
+    if (Main* m = Main::instance()) m->Log(line);
+}

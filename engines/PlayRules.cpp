@@ -14,10 +14,27 @@ namespace {
 const std::array<const char*, 15> kRankNames = {"",  "2", "3",  "4", "v", "V", "6", "7",
                                                 "8", "9", "10", "J", "Q", "K", "A"};
 
+// Every name is one character but "10"; the rules ask this of nearly every
+// field they read.
 short valueOrZero(const std::string& name) {
-    for (short v = 1; v <= 14; ++v)
-        if (name == kRankNames[v]) return v;
-    return 0;
+    if (name.size() == 2) return name == "10" ? 10 : 0;
+    if (name.size() != 1) return 0;
+    switch (name[0]) {
+        case '2': return 1;
+        case '3': return 2;
+        case '4': return 3;
+        case 'v': return 4;
+        case 'V': return 5;
+        case '6': return 6;
+        case '7': return 7;
+        case '8': return 8;
+        case '9': return 9;
+        case 'J': return 11;
+        case 'Q': return 12;
+        case 'K': return 13;
+        case 'A': return 14;
+        default: return 0;
+    }
 }
 }  // namespace
 

@@ -1,22 +1,13 @@
 #pragma once
-// The play-rule engine: chooses a card for a seat by interpreting the
-// play-rule file against the play state. The file is read afresh from its
-// first field at every decision; the first rule whose card the seat holds
-// decides, and without one the seat's first trump is played.
+// The play rules' texts and card names: the trace and explanation of the
+// last decision, the rank names, and the card sets a rule works on. The
+// engine that runs the rules is in RuleDriver.h.
 
 #include <string>
 
 extern std::string RuleTrace;
 extern std::string RuleProbabilityText;
 extern std::string SuggestText;
-
-// The engine entry for the seat to play (CurrentSeat).
-void ChoosePlayCard(int seat);
-// Interprets the file once; the rank name of the chosen card, "" for none.
-std::string RunPlayRules(const std::string& path);
-// Empties the card lists of the file.
-void ClearInterpretations();
-void PlayChosenCard(short rank);
 
 // Rank names: "" for 0, then "2", "3", "4", "v", "V", "6".."10", "J", "Q",
 // "K", "A". Anything else shows "Unknown card ..." and gives 0 or "".

@@ -1,5 +1,7 @@
 #include <cmath>
 
+#include "RuleDriver.h"
+
 #include "EngineBridge.h"
 #include "PlayRules.h"
 #include "PlayState.h"
@@ -161,7 +163,8 @@ void readRecord(RunState& run) {
 }  // namespace
 
 void ClearInterpretations() {
-    for (auto& row : InterpretationTable) row.fill("");
+    for (auto& row : InterpretationTable)
+        for (std::string& word : row) word.clear();
     InterpretationCount = 0;
 }
 

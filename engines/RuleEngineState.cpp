@@ -1,6 +1,6 @@
 #include "RuleEngineState.h"
 
-#include "Main.h"
+#include "EngineBridge.h"
 
 std::array<short, 7> HandRanks{};
 short HandCount = 0;
@@ -16,12 +16,12 @@ std::string NothingTrace;
 RuleFieldReader RuleFile;
 
 const std::string& ReadToken() {
-    CurrentToken = RuleFile.Next();
+    CurrentToken.assign(RuleFile.NextView());
     return CurrentToken;
 }
 
 void ShowRuleMessage(const std::string& text) {
-    if (Main* m = Main::instance()) m->MsgBox(text);
+    ShowEngineMessage(text);
 }
 
 int VariableIndex(const std::string& token) {

@@ -1,72 +1,118 @@
 #include "RuleFieldReader.h"
 
-#include "TextInput.h"
-#include "VbText.h"
+#include <cstring>
 
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The first c in text[from, to), or to.
+std::size_t findWithin(std::string_view text, char c, std::size_t from, std::size_t to) {
+    if (from >= to) return to;
+    const void* hit = std::memchr(text.data() + from, c, to - from);
+    return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : to;
+}
+
+std::string_view trimmed(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && isBlank(s[b])) ++b;
+    while (e > b && isBlank(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
 }  // namespace
 
 bool RuleFieldReader::Open(const std::string& path) {
     Close();
-    const auto text = ReadWholeFile(path);
-    if (!text) return false;
-    OpenText(*text);
+    if (!bytes_.Read(path)) return false;
+    start();
     return true;
 }
 
-void RuleFieldReader::OpenText(const std::string& text) {
+void RuleFieldReader::OpenText(std::string_view text) {
     Close();
-    std::size_t pos = ByteOrderMarkLength(text);
-    int lineNo = 1;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string::npos) end = text.size();
-        splitLine(text.substr(pos, end - pos), lineNo);
-        if (end < text.size() && text[end] == '\r') ++end;
-        if (end < text.size() && text[end] == '\n') ++end;
-        pos = end;
-        ++lineNo;
-    }
+    bytes_.Assign(text);
+    start();
 }
 
 void RuleFieldReader::Close() {
-    fields_.clear();
-    next_ = 0;
+    bytes_.Clear();
+    text_ = {};
+    nextLine_ = nextLF_ = pos_ = lineEnd_ = 0;
+    inLine_ = false;
+    line_ = lastLine_ = 0;
+    ahead_ = Field{};
+    read_ = 0;
 }
 
-void RuleFieldReader::splitLine(const std::string& line, int lineNo) {
-    std::size_t pos = 0;
-    const std::size_t n = line.size();
+void RuleFieldReader::start() {
+    text_ = bytes_.Text();
+    nextLine_ = ByteOrderMarkLength(text_);
+    nextLF_ = findWithin(text_, '\n', nextLine_, text_.size());
+    advance();
+}
+
+// Lines end at CR, LF or CRLF. The next LF is kept, so that a file of CR
+// line ends is not searched to its end for an LF at every line.
+bool RuleFieldReader::startLine() {
+    const std::size_t n = text_.size();
+    if (nextLine_ >= n) return false;
+    pos_ = nextLine_;
+    if (nextLF_ < pos_) nextLF_ = findWithin(text_, '\n', pos_, n);
+    lineEnd_ = findWithin(text_, '\r', pos_, nextLF_);
+    std::size_t after = lineEnd_;
+    if (after < n && text_[after] == '\r') ++after;
+    if (after < n && text_[after] == '\n') ++after;
+    nextLine_ = after;
+    ++line_;
+    inLine_ = true;
+    return true;
+}
+
+void RuleFieldReader::advance() {
     for (;;) {
-        while (pos < n && isBlank(line[pos])) ++pos;
-        if (pos >= n) return;  // blank line, or nothing after a final comma
-        std::string field;
-        if (line[pos] == '"') {
-            std::size_t close = line.find('"', pos + 1);
-            if (close == std::string::npos) close = n;
-            field = line.substr(pos + 1, close - pos - 1);
-            pos = close < n ? close + 1 : n;
-            while (pos < n && line[pos] != ',') ++pos;
+        if (!inLine_ && !startLine()) {
+            ahead_ = Field{};
+            return;
+        }
+        const char* const data = text_.data();
+        const std::size_t lineEnd = lineEnd_;
+        std::size_t pos = pos_;
+        while (pos < lineEnd && isBlank(data[pos])) ++pos;
+        if (pos >= lineEnd) {  // a blank line, or nothing after a final comma
+            inLine_ = false;
+            continue;
+        }
+        std::string_view field;
+        if (data[pos] == '"') {
+            const std::size_t close = findWithin(text_, '"', pos + 1, lineEnd);
+            field = text_.substr(pos + 1, close - pos - 1);
+            pos = findWithin(text_, ',', close < lineEnd ? close + 1 : lineEnd, lineEnd);
         } else {
-            std::size_t end = line.find(',', pos);
-            if (end == std::string::npos) end = n;
-            field = Trim(std::string_view(line).substr(pos, end - pos));
+            const std::size_t end = findWithin(text_, ',', pos, lineEnd);
+            field = trimmed(text_.substr(pos, end - pos));
             pos = end;
         }
-        if (field != "\x1a") fields_.push_back({field, lineNo});
-        if (pos >= n) return;
-        ++pos;  // the comma
+        if (pos >= lineEnd) inLine_ = false;
+        else ++pos;  // the comma
+        pos_ = pos;
+        if (field.size() == 1 && field[0] == '\x1a') continue;
+        ahead_ = Field{field, line_, true};
+        return;
     }
 }
 
-std::string RuleFieldReader::Next() {
-    if (Eof()) return "";
-    return fields_[next_++].text;
+std::string_view RuleFieldReader::NextView() {
+    if (!ahead_.valid) return {};
+    const Field f = ahead_;
+    lastLine_ = f.line;
+    ++read_;
+    advance();
+    return f.text;
 }
 
 void RuleFieldReader::DiscardRestOfLine() {
-    if (next_ == 0) return;
-    const int line = fields_[next_ - 1].line;
-    while (!Eof() && fields_[next_].line == line) ++next_;
+    if (read_ == 0) return;
+    while (ahead_.valid && ahead_.line == lastLine_) {
+        ++read_;
+        advance();
+    }
 }

@@ -1,8 +1,9 @@
 #pragma once
-// The play-rule file as a stream of list fields. The whole file is read and
-// split when opened, so every read is bounded: reading at the end gives ""
-// and leaves the reader at its end. Each field remembers its line, which the
-// "or" statement needs to throw away the rest of a line.
+// The play-rule file as a stream of list fields. The whole file is read when
+// opened and split into fields as they are asked for, so every read is
+// bounded: reading at the end gives "" and leaves the reader at its end.
+// Each field knows its line, which the "or" statement needs to throw away
+// the rest of a line.
 //
 // Fields end at a comma or a line end; blanks and tabs around a field are
 // trimmed; a field in double quotes is taken without its quotes (commas
@@ -12,28 +13,46 @@
 
 #include <cstddef>
 #include <string>
-#include <vector>
+#include <string_view>
+
+#include "TextInput.h"
 
 class RuleFieldReader {
 public:
     // False (and an empty reader at its end) when the file cannot be read.
     bool Open(const std::string& path);
-    void OpenText(const std::string& text);
+    void OpenText(std::string_view text);
     void Close();
 
     // True once no further field remains.
-    bool Eof() const { return next_ >= fields_.size(); }
-    std::string Next();
+    bool Eof() const { return !ahead_.valid; }
+    std::string Next() { return std::string(NextView()); }
+    // The next field as a view into the file's text: valid until the reader
+    // is opened again or closed.
+    std::string_view NextView();
     // Passes over the fields that remain on the line of the last field read.
     void DiscardRestOfLine();
-    std::size_t FieldsRead() const { return next_; }
+    std::size_t FieldsRead() const { return read_; }
 
 private:
     struct Field {
-        std::string text;
+        std::string_view text;
         int line = 0;
+        bool valid = false;
     };
-    void splitLine(const std::string& line, int lineNo);
-    std::vector<Field> fields_;
-    std::size_t next_ = 0;
+    void start();
+    void advance();
+    bool startLine();
+
+    FileBytes bytes_;
+    std::string_view text_;
+    std::size_t nextLine_ = 0;  // where the line after the current one begins
+    std::size_t nextLF_ = 0;    // the first LF at or after the current line, or the end
+    std::size_t pos_ = 0;       // the reading position within the current line
+    std::size_t lineEnd_ = 0;   // the end of the current line (before its line end)
+    bool inLine_ = false;
+    int line_ = 0;
+    Field ahead_;               // the field the next read gives
+    int lastLine_ = 0;          // the line of the last field read; 0 before the first
+    std::size_t read_ = 0;
 };

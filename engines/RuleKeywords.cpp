@@ -45,15 +45,12 @@ const std::array<std::string, RuleKeywordCount>& scrambled() {
     return table;
 }
 
-std::array<std::string, RuleKeywordCount> current = kPlain;
+const std::array<std::string, RuleKeywordCount>* current = &kPlain;
 
 }  // namespace
 
-void InitRuleKeywords() {
-    current = kPlain;
-    if (ScrambledRulesFlag) current = scrambled();
-}
+void InitRuleKeywords() { current = ScrambledRulesFlag ? &scrambled() : &kPlain; }
 
-const std::string& KW(Kw k) { return current[static_cast<std::size_t>(k)]; }
+const std::string& KW(Kw k) { return (*current)[static_cast<std::size_t>(k)]; }
 const std::string& PlainKeyword(Kw k) { return kPlain[static_cast<std::size_t>(k)]; }
 const std::string& ScrambledKeyword(Kw k) { return scrambled()[static_cast<std::size_t>(k)]; }

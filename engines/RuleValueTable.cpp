@@ -3,7 +3,6 @@
 #include "BuiltinFacts.h"
 #include "EngineBridge.h"
 #include "GameLog.h"
-#include "Main.h"
 #include "PlayState.h"
 #include "RuleActions.h"
 #include "RuleKeywords.h"
@@ -101,26 +100,25 @@ void fillRows() {
 }
 
 void logEstimates() {
-    Main* m = Main::instance();
-    if (!m) return;
+    if (!GameLogWanted()) return;
     const int s = static_cast<int>(CurrentSeat & 3);
     const short loose = CardsLoose();
     const short unknown = CardsUnknown();
-    m->Log("");
-    m->Log(" %%%%%%%%%%% Special DynExp DUMP %%%%%%%");
-    m->Log("Detta ar av spelare: " + PlainNum(s) + " 's synvinkel");
-    m->Log("JagSer: " + CStrSingle(TrumpsSeenBySelf[s]) + " i min egen hand");
-    m->Log("Driftklover: " + PlainNum(loose));
-    m->Log("Obekanta: " + PlainNum(unknown));
+    LogEngineLine("");
+    LogEngineLine(" %%%%%%%%%%% Special DynExp DUMP %%%%%%%");
+    LogEngineLine("Detta ar av spelare: " + PlainNum(s) + " 's synvinkel");
+    LogEngineLine("JagSer: " + CStrSingle(TrumpsSeenBySelf[s]) + " i min egen hand");
+    LogEngineLine("Driftklover: " + PlainNum(loose));
+    LogEngineLine("Obekanta: " + PlainNum(unknown));
     if (unknown != 0)
-        m->Log("Exp ratio/kort: " + CStrSingle(static_cast<float>(static_cast<double>(loose) / unknown)));
+        LogEngineLine("Exp ratio/kort: " + CStrSingle(static_cast<float>(static_cast<double>(loose) / unknown)));
     for (int i = 0; i < 4; ++i) {
         std::string line = PlainNum(i) + ":  AndraSer   " + CStrSingle(TrumpsSeenByOthers[i]);
         if (i != s) line += "    DynExp   " + CStrSingle(CardsExpected(i));
-        m->Log(line);
+        LogEngineLine(line);
     }
-    m->Log(" %%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%");
-    m->Log("");
+    LogEngineLine(" %%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%%");
+    LogEngineLine("");
 }
 
 }  // namespace

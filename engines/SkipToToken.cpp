@@ -11,9 +11,9 @@ std::string SkipToToken(TextInput& in, const std::string& token) {
 }
 
 std::string SkipToToken(RuleFieldReader& in, const std::string& token) {
-    std::string current;
+    std::string_view current;
     do {
-        current = in.Next();
+        current = in.NextView();
     } while (current != token && !in.Eof());
-    return current;
+    return std::string(current);
 }

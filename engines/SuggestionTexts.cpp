@@ -33,7 +33,8 @@ std::string LookupSuggestionText(const std::string& path, const std::string& sec
     const std::string codeLine = "CODE," + code;
     auto never = [](const std::string&) { return false; };
     if (!readUntil(in, line, [&](const std::string& l) { return l == section; }, never)) return "";
-    if (!readUntil(in, line, [&](const std::string& l) { return l == codeLine; }, isSectionLine)) return "";
+    // The code is looked for up to the end of the file, past later sections.
+    if (!readUntil(in, line, [&](const std::string& l) { return l == codeLine; }, never)) return "";
     auto entryEnds = [](const std::string& l) { return isCodeLine(l) || isSectionLine(l); };
     if (!readUntil(in, line, [&](const std::string& l) { return l == languageTag; }, entryEnds)) return "";
     if (in.Eof()) return "";

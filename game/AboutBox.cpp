@@ -174,7 +174,8 @@ std::string ReferralQuery(const std::string& installPath) {
     const std::string defaultQuery = std::string("?p=") + ProductVersionCode + "&u=1&t=1";
     // The file is read whole and closed at once, so no path leaves it open.
     TextInput in;
-    if (!in.Open(installPath + "Referal.txt") || in.Eof()) return defaultQuery;
+    // Two lines are wanted, empty ones too; fewer give the default.
+    if (!in.Open(installPath + "Referal.txt")) return defaultQuery;
     const std::string u = in.LineInput();
     if (in.Eof()) return defaultQuery;
     const std::string t = in.LineInput();

@@ -4,5 +4,3 @@
 // define their own.
 
 extern const char* const BuildLanguage;
-
-inline bool IsEnglishBuild() { return BuildLanguage[0] == 'E'; }

@@ -59,6 +59,8 @@ std::string AboutTitleText() { return pick("Om Lumra Quest", "About Lumra Quest"
 
 std::string ResetStatisticsText() { return pick("Nolla statistiken", "Reset Statistics"); }
 
+std::string QtCatalogueLanguage() { return pick("sv", "en"); }
+
 std::string AboutInfoText() {
     const std::string cr = "\r";
     switch (buildLanguage()) {

@@ -15,3 +15,5 @@ std::string AboutTitleText();
 std::string RightsLineText();
 std::string AboutInfoText();
 std::string ResetStatisticsText();
+// The language code of Qt's own catalogue for the build: "sv" or "en".
+std::string QtCatalogueLanguage();

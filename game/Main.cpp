@@ -11,7 +11,8 @@ Main::Main(forms::Dialogs& d)
     Timer3.Name = "Timer3";
     TimerAD.Name = "TimerAD";
     CreateControls();
-    ConnectBiddingHandlers();
+    ConnectBidHandlers();
+    ConnectColourHandlers();
     ConnectTimers();
     ConnectToolbarHandlers();
     ConnectLogHandlers();

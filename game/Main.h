@@ -179,11 +179,14 @@ public:
     // ---- human bid buttons (MainBidButtons.cpp) ----
     void LoadBjudform(short bid);
     void UnloadBjudform();
+    // The human's hand back in order, the suggestion and bid buttons gone;
+    // the part of UnloadBjudform that a replay also needs.
+    void HideBidButtons();
     void ShowBjudSuggestButton();
     void PBBid_MouseDown(int Index);
     void PBBid_MouseUp(int Index);
-    // Wires the bid and colour buttons' mouse events to their handlers.
-    void ConnectBiddingHandlers();
+    // Wires the bid buttons' mouse events to their handlers.
+    void ConnectBidHandlers();
 
     // ---- human colour buttons (MainColourButtons.cpp) ----
     void LoadFargForm();
@@ -192,13 +195,17 @@ public:
     void ImgRuUp_MouseDown();
     void ImgHjUp_MouseDown();
     void ImgSpUp_MouseDown();
+    // Wires the colour buttons' mouse events to their handlers.
+    void ConnectColourHandlers();
     void ImgKlUp_MouseUp();
     void ImgRuUp_MouseUp();
     void ImgHjUp_MouseUp();
     void ImgSpUp_MouseUp();
-    // The Continue button shares the diamonds button's place; it is put
-    // away while the colour buttons show and comes back after the choice.
-    bool ContHiddenForColours = false;
+    // The Continue button shares the diamonds button's place; both its
+    // faces are put away while the colour buttons show and the ones that
+    // showed come back after the choice.
+    bool ContUpHiddenForColours = false;
+    bool ContDnHiddenForColours = false;
 
     // ---- colour choice, discard and buying (MainDiscardBuy.cpp) ----
     void AskTrumpColour();

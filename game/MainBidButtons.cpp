@@ -1,7 +1,6 @@
 // The human's bid buttons: ten painted buttons (pass, 6 .. 14), bids no
 // longer allowed struck out, the suggested bid marked.
 #include <algorithm>
-#include <utility>
 
 #include "Main.h"
 
@@ -94,35 +93,27 @@ void Main::PBBid_MouseUp(int Index) {
     UnloadBjudform();  // goes on to the next bidder before this returns
 }
 
-void Main::UnloadBjudform() {
+void Main::HideBidButtons() {
     Hand[0].SattInKortIHanden();
     LblSuggest.Caption.clear();
     LblSuggest.Visible = false;
-    for (std::size_t k = 0; k < 10; ++k) {
+    for (std::size_t k = 0; k < PBBid.size(); ++k) {
         PBBid[k].Visible = false;
         PBBid[k].Tag.clear();
         PBBidDN[k].Visible = false;
     }
+}
+
+void Main::UnloadBjudform() {
+    HideBidButtons();
     Label[static_cast<std::size_t>(attBjuda & 3)].ForeColor = forms::RGB(0, 0, 0);
     myGameStatus = 2;
     Run();
 }
 
-void Main::ConnectBiddingHandlers() {
+void Main::ConnectBidHandlers() {
     for (int k = 0; k < 10; ++k) {
         PBBid[static_cast<std::size_t>(k)].MouseDown = [this, k](int, int, float, float) { PBBid_MouseDown(k); };
         PBBid[static_cast<std::size_t>(k)].MouseUp = [this, k](int, int, float, float) { PBBid_MouseUp(k); };
-    }
-    const std::pair<forms::Image*, std::pair<void (Main::*)(), void (Main::*)()>> colours[] = {
-        {&ImgKlUp, {&Main::ImgKlUp_MouseDown, &Main::ImgKlUp_MouseUp}},
-        {&ImgRuUp, {&Main::ImgRuUp_MouseDown, &Main::ImgRuUp_MouseUp}},
-        {&ImgHjUp, {&Main::ImgHjUp_MouseDown, &Main::ImgHjUp_MouseUp}},
-        {&ImgSpUp, {&Main::ImgSpUp_MouseDown, &Main::ImgSpUp_MouseUp}},
-    };
-    for (const auto& [img, handlers] : colours) {
-        const auto down = handlers.first;
-        const auto up = handlers.second;
-        img->MouseDown = [this, down](int, int, float, float) { (this->*down)(); };
-        img->MouseUp = [this, up](int, int, float, float) { (this->*up)(); };
     }
 }

@@ -1,7 +1,9 @@
 // The human's colour buttons: shown when the human holds the highest bid;
 // a click names the trump colour and moves the game on to the discard.
 #include <string>
+#include <utility>
 
+#include "LogLines.h"
 #include "Main.h"
 
 namespace {
@@ -10,23 +12,28 @@ struct ColourButton {
     forms::Image* dn;
     std::int32_t bit;
     const char* firstLine;
-    const char* word;
     forms::Image* chosen;
 };
 
 ColourButton buttonOf(Main& m, std::int32_t bit) {
     switch (bit) {
-    case 1: return {&m.ImgKlUp, &m.ImgKlDn, 1, "HUMAN Selects color Klöver", "KLOVER", &m.ImgKlChosen};
-    case 2: return {&m.ImgRuUp, &m.ImgRuDn, 2, "HUMAN Selects color Ruter", "RUTER", &m.ImgRuChosen};
-    case 4: return {&m.ImgHjUp, &m.ImgHjDn, 4, "HUMAN Selects color Hjärter", "HJARTER", &m.ImgHjChosen};
-    default: return {&m.ImgSpUp, &m.ImgSpDn, 8, "HUMAN Selects color Spader", "SPADER", &m.ImgSpChosen};
+    case 1: return {&m.ImgKlUp, &m.ImgKlDn, 1, "HUMAN Selects color Klöver", &m.ImgKlChosen};
+    case 2: return {&m.ImgRuUp, &m.ImgRuDn, 2, "HUMAN Selects color Ruter", &m.ImgRuChosen};
+    case 4: return {&m.ImgHjUp, &m.ImgHjDn, 4, "HUMAN Selects color Hjärter", &m.ImgHjChosen};
+    default: return {&m.ImgSpUp, &m.ImgSpDn, 8, "HUMAN Selects color Spader", &m.ImgSpChosen};
     }
 }
 
 void restoreContinue(Main& m) {
-    if (!m.ContHiddenForColours) return;
-    m.ContHiddenForColours = false;
-    m.ImgContUp.Visible = true;
+    if (m.ContUpHiddenForColours) m.ImgContUp.Visible = true;
+    if (m.ContDnHiddenForColours) m.ImgContDn.Visible = true;
+    m.ContUpHiddenForColours = m.ContDnHiddenForColours = false;
+}
+
+void hideContinueFace(forms::Image& face, bool& hidden) {
+    if (!face.Visible) return;
+    face.Visible = false;
+    hidden = true;
 }
 
 void pressColour(Main& m, std::int32_t bit) {
@@ -43,8 +50,8 @@ void chooseColour(Main& m, std::int32_t bit) {
     m.gbFarg = b.bit;
     m.Hand[static_cast<std::size_t>(m.gbBjuditHogst & 3)].MinFarg = m.gbFarg;
     m.Log(b.firstLine);
-    m.Log("<FARG>");
-    m.Log(b.word);
+    m.Log(TagColour);
+    m.Log(ColourWord(b.bit));
     b.chosen->Visible = true;
     m.Label[static_cast<std::size_t>(m.gbBjuditHogst & 3)].ForeColor = forms::RGB(0, 0, 0);
     m.myGameStatus = 5;
@@ -54,11 +61,10 @@ void chooseColour(Main& m, std::int32_t bit) {
 }  // namespace
 
 void Main::LoadFargForm() {
-    // Otherwise Continue, in front, would take the diamonds button's clicks.
-    if (ImgContUp.Visible) {
-        ImgContUp.Visible = false;
-        ContHiddenForColours = true;
-    }
+    // Otherwise a Continue face, in front, would take the diamonds button's
+    // clicks; a reload shows both faces.
+    hideContinueFace(ImgContUp, ContUpHiddenForColours);
+    hideContinueFace(ImgContDn, ContDnHiddenForColours);
     for (forms::Image* up : {&ImgKlUp, &ImgRuUp, &ImgHjUp, &ImgSpUp}) up->Visible = true;
 }
 
@@ -76,3 +82,18 @@ void Main::ImgKlUp_MouseUp() { chooseColour(*this, 1); }
 void Main::ImgRuUp_MouseUp() { chooseColour(*this, 2); }
 void Main::ImgHjUp_MouseUp() { chooseColour(*this, 4); }
 void Main::ImgSpUp_MouseUp() { chooseColour(*this, 8); }
+
+void Main::ConnectColourHandlers() {
+    const std::pair<forms::Image*, std::pair<void (Main::*)(), void (Main::*)()>> colours[] = {
+        {&ImgKlUp, {&Main::ImgKlUp_MouseDown, &Main::ImgKlUp_MouseUp}},
+        {&ImgRuUp, {&Main::ImgRuUp_MouseDown, &Main::ImgRuUp_MouseUp}},
+        {&ImgHjUp, {&Main::ImgHjUp_MouseDown, &Main::ImgHjUp_MouseUp}},
+        {&ImgSpUp, {&Main::ImgSpUp_MouseDown, &Main::ImgSpUp_MouseUp}},
+    };
+    for (const auto& [img, handlers] : colours) {
+        const auto down = handlers.first;
+        const auto up = handlers.second;
+        img->MouseDown = [this, down](int, int, float, float) { (this->*down)(); };
+        img->MouseUp = [this, up](int, int, float, float) { (this->*up)(); };
+    }
+}

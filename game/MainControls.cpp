@@ -55,7 +55,9 @@ void applyFonts(Main& m) {
     // 66 characters of the ticker must fit its 421 pixels.
     font(m.LblTicker, 8, false, A::Left);
     font(m.LblReplay, 14, true, A::Center);
-    font(m.LlbDisabled, 12, true, A::Center);
+    // The bid pictures' column covers the right part of this label once the
+    // bids are shown: the text stands at its left, clear of them.
+    font(m.LlbDisabled, 12, true, A::Left);
     font(m.LblLogFileName, 9, false, A::Left);
 }
 }  // namespace

@@ -1,20 +1,19 @@
 // Dealing three cards a tick, the seats' bidding turns and who holds the
 // highest bid.
-#include <cmath>
 #include <string>
 
 #include "GameLog.h"
+#include "LogLines.h"
 #include "Main.h"
 #include "Rng.h"
+#include "ThinkingPause.h"
 #include "VbText.h"
 
 namespace {
 using forms::RGB;
 
-const char* const kSeatCode[4] = {"SYD", "VAST", "NORD", "OST"};
-
 std::string paddedSeatWord(int seat) {
-    std::string w = kSeatCode[seat & 3];
+    std::string w = SeatWord(seat & 3);
     w.resize(7, ' ');
     return w;
 }
@@ -103,7 +102,7 @@ void Main::DealStep() {
 }
 
 void Main::BjudNext() {
-    Timer1.SetInterval(static_cast<int>(std::floor(Rnd() * 300.0f)) + 1200);
+    Timer1.SetInterval(ThinkingPause());
     if (Timer1.Tag.empty()) {
         Timer1.Tag = "Bjudnext";
         return;
@@ -134,12 +133,12 @@ void Main::ResolveHighestBid() {
         Hand[static_cast<std::size_t>(holder)].PutBud(6);
     }
     Log(std::string(60, '*'));
-    Log("<BJUDIT_HOGST>");
-    Log(kSeatCode[gbBjuditHogst & 3]);
-    Log("<BUD>");
+    Log(TagBidder);
+    Log(SeatWord(gbBjuditHogst & 3));
+    Log(TagBid);
     Log(PlainNum(gbHogstaBudet));
-    Log("<PACKE>");
-    Log(kSeatCode[harPacko & 3]);
+    Log(TagDealer);
+    Log(SeatWord(harPacko & 3));
     for (std::size_t s = 0; s < 4; ++s)
         if (static_cast<std::int32_t>(s) != gbBjuditHogst) LabelBud[s].Caption.clear();
 }

@@ -1,25 +1,17 @@
 // Colour choice, discard and buying: between the highest bid and the first
 // trick the hands are cut down to trumps and filled up again to six cards.
-#include <array>
 #include <string>
 #include <vector>
 
+#include "LogLines.h"
 #include "Main.h"
 #include "PlayState.h"
+#include "TableColours.h"
 
 namespace {
-constexpr std::uint32_t kYellow = forms::RGB(255, 255, 0);
-
-const std::array<const char*, 4> kBuyTag = {"<SYD_KOPER>", "<VAST_KOPER>", "<NORD_KOPER>", "<OST_KOPER>"};
-
-// The log text of a bought trump: its face, but "V" for the five of the
-// trump suit itself and "v" for the other five of the trump colour.
-std::string boughtTrumpText(const Kort& k, std::int32_t trump) {
-    if (k.Typ != "5") return k.Typ;
-    return (1 << (k.Nr % 4)) == trump ? "V" : "v";
-}
-
-void setTrumpCounts(std::int32_t seat, short n) {
+// Before buying, what the seat itself and the others reckon it holds is
+// what it kept from the discard.
+void startSeatTrumpCounts(std::int32_t seat, short n) {
     TrumpsBeforeBuying[seat] = n;
     TrumpsSeenBySelf[seat] = n;
     TrumpsSeenByOthers[seat] = n;
@@ -36,7 +28,7 @@ void Main::DiscardRound() {
     std::int32_t seat = attSaka & 3;
     for (int i = 0; i < 3; ++i) {
         seat = NextSeat(seat);
-        setTrumpCounts(seat, Hand[seat].AntalKortIFarg(gbFarg));
+        startSeatTrumpCounts(seat, Hand[seat].AntalKortIFarg(gbFarg));
         DiscardAndDraw(seat, 0);
     }
     RefreshTable();
@@ -81,18 +73,18 @@ void Main::FillHandToSix(std::int32_t seat) {
         hand.TaBortMeraKortAn6(gbFarg);
     }
     if (n == 6) return;
-    Log(kBuyTag[seat]);
+    Log(BoughtTag(seat));
     // An empty pack ends the purchase: the seat stays short of six.
     for (int i = 0; i < 6 - n && Packe.KortIPacken() > 0; ++i) {
         Kort* k = Packe.GeKort();
-        if (IsTrump(*k, gbFarg)) Log(boughtTrumpText(*k, gbFarg));
+        if (IsTrump(*k, gbFarg)) Log(TrumpLine(*k, gbFarg));
         k->Kop = true;
         if (hand.HandSpelarTyp() == 1)
             hand.AddACard(k, false);
         else
             hand.AddACardOSort(k, false);
     }
-    Log("<END>");
+    Log(TagEnd);
     Log("");
 }
 
@@ -107,10 +99,10 @@ void Main::PackBuyRound() {
     KortHand& hand = Hand[dealer];
     const short k = Packe.KortIPacken();
     if (k >= 1) {
-        Log(kBuyTag[dealer]);
+        Log(BoughtTag(dealer));
         for (int i = 0; i < k; ++i) {
             Kort* card = Packe.GeKort();
-            if (IsTrump(*card, gbFarg)) Log(boughtTrumpText(*card, gbFarg));
+            if (IsTrump(*card, gbFarg)) Log(TrumpLine(*card, gbFarg));
             if (hand.HandSpelarTyp() == 1) {
                 card->Kop = true;
                 hand.AddACard(card, false);
@@ -118,13 +110,13 @@ void Main::PackBuyRound() {
                 hand.AddACardOSort(card, false);
             }
         }
-        Log("<END>");
+        Log(TagEnd);
         Log("");
     }
 
     const short t = hand.AntalKortIFarg(gbFarg);
     if (t > 6) {
-        setTrumpCounts(dealer, t);
+        startSeatTrumpCounts(dealer, t);
     } else {
         TrumpsBeforeBuying[dealer] = -1;
         TrumpsSeenByOthers[dealer] = 0;

@@ -12,8 +12,8 @@
 #include "PlayState.h"
 #include "ProductAddresses.h"
 #include "Registry.h"
-#include "Rng.h"
 #include "ScoreAnimation.h"
+#include "ThinkingPause.h"
 #include "ViDeScoreboard.h"
 
 namespace {
@@ -37,9 +37,6 @@ std::string withTrailingSeparator(std::string folder) {
     if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += '/';
     return folder;
 }
-
-// Int(Rnd * 300) + 1200: the thinking pause before a bid or the discard.
-int thinkingPause() { return static_cast<int>(Rnd() * 300.0f) + 1200; }
 
 void runNewDeal(Main& m) {
     m.Timer1.Tag.clear();
@@ -101,7 +98,7 @@ void runResolveHighestBid(Main& m) {
 }
 
 void runDiscard(Main& m) {
-    m.Timer1.SetInterval(thinkingPause());
+    m.Timer1.SetInterval(ThinkingPause());
     if (m.Timer1.Tag.empty()) {
         m.Timer1.Tag = "FARGVALD";
         return;

@@ -9,10 +9,10 @@
 #include "Main.h"
 #include "PlayState.h"
 #include "Rng.h"
+#include "TableColours.h"
 #include "VbText.h"
 
 namespace {
-constexpr std::uint32_t kYellow = forms::RGB(255, 255, 0);
 
 // Stops the timer, gives it the interval and starts it again. An interval
 // of 0 or less would stop the timer for good, so the game could hang.

@@ -33,14 +33,7 @@ void clearPlayedFlags() {
 // The bid buttons go without handing the game to the state machine: the
 // replay decides itself where play goes on.
 void hideBidButtons(Main& m) {
-    m.Hand[0].SattInKortIHanden();
-    m.LblSuggest.Caption = "";
-    m.LblSuggest.Visible = false;
-    for (std::size_t k = 0; k < m.PBBid.size(); ++k) {
-        m.PBBid[k].Visible = false;
-        m.PBBid[k].Tag = "";
-        m.PBBidDN[k].Visible = false;
-    }
+    m.HideBidButtons();
     if (m.attBjuda >= 0 && m.attBjuda <= 3) m.Label[static_cast<std::size_t>(m.attBjuda)].ForeColor = forms::RGB(0, 0, 0);
 }
 
@@ -100,7 +93,7 @@ short nonEmpty(const std::vector<std::string>& entries) {
     return n;
 }
 
-void setTrumpCounts(Main& m, const ReplayData& d) {
+void trumpCountsFromLog(Main& m, const ReplayData& d) {
     for (std::size_t seat = 0; seat < 4; ++seat) {
         const short b = nonEmpty(d.beforeBuying[seat]);
         const short seen = static_cast<short>(b + nonEmpty(d.bought[seat]));
@@ -142,13 +135,16 @@ void applyReplay(Main& m, const ReplayData& d) {
         m.LabelBud[static_cast<std::size_t>(m.gbBjuditHogst)].Caption = StrNum(m.gbHogstaBudet);
     m.gbFarg = d.colour;
     dealRecordedHands(m, d);
-    setTrumpCounts(m, d);
+    trumpCountsFromLog(m, d);
     ForgetPendingTurn(m);
     startReplayedDeal(m, "START REPLAY FROM LOGFILE", 7);
 }
 
 void applyReload(Main& m, const ReloadData& d) {
     keepRunningTotals(m);
+    // The new deal asks for a colour again; a pressed face of the old
+    // choice must not stay on the table.
+    m.UnloadFargForm();
     m.ImgContUp.Visible = true;
     m.ImgContDn.Visible = true;
     clearPlayedFlags();

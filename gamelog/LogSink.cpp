@@ -1,3 +1,4 @@
+#include "GameLog.h"
 #include "Main.h"
 
 #include <vector>
@@ -32,6 +33,11 @@ void Main::Log(const std::string& text) {
     const auto listeners = LogListeners;
     for (const std::string& line : splitLines(text))
         for (const auto& entry : listeners) entry.second(line);
+}
+
+bool GameLogWanted() {
+    const Main* m = Main::instance();
+    return m && !m->LogListeners.empty();
 }
 
 void Main::LogInit() {}

@@ -61,6 +61,7 @@ void logValueTable(Main& m) {
 }  // namespace
 
 void DumpPlayParameters() {
+    if (!GameLogWanted()) return;
     Main& m = *Main::instance();
     const std::string rule = RepeatChar('=', 35);
     m.Log(rule);

@@ -79,7 +79,7 @@ void PictureBox::Cls() {
 
 void PictureBox::PaintPicture(const QImage& srcImage, int dx, int dy, int w, int h, int sx, int sy, RasterOp op) {
     EnsureSurface();
-    if (srcImage.isNull() || w <= 0 || h <= 0) return;
+    if (srcImage.isNull() || w <= 0 || h <= 0 || (form() && form()->Unseen)) return;
     const QImage src = srcImage.format() == QImage::Format_RGB32 ? srcImage
                                                                   : srcImage.convertToFormat(QImage::Format_RGB32);
     // The rectangles in device pixels; a source at another ratio than the

@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -45,8 +46,35 @@ bool load(const std::string& path, Records& out) {
     return true;
 }
 
+// QSaveFile writes into "<file>.XXXXXX" (six letters or digits) and renames
+// that over the file; a write killed half-way leaves the copy behind.
+bool isOwnTemporary(const QString& name) {
+    for (const QString& scope : {QStringLiteral("local.ini."), QStringLiteral("user.ini.")}) {
+        if (!name.startsWith(scope) || name.size() != scope.size() + 6) continue;
+        for (qsizetype i = scope.size(); i < name.size(); ++i) {
+            const char16_t c = name[i].unicode();
+            if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))) return false;
+        }
+        return true;
+    }
+    return false;
+}
+
+// Removes the copies left by killed writes. A young one may be another
+// running program's write in progress, so only copies older than any write
+// takes go.
+void removeStaleTemporaries(const QString& folder) {
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList found = QDir(folder).entryInfoList({QStringLiteral("*.ini.??????")},
+                                                           QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& fi : found)
+        if (isOwnTemporary(fi.fileName()) && fi.lastModified() < stale) QFile::remove(fi.absoluteFilePath());
+}
+
 bool save(const std::string& path, const Records& records) {
-    QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
+    const QString folder = QFileInfo(QString::fromStdString(path)).absolutePath();
+    QDir().mkpath(folder);
+    removeStaleTemporaries(folder);
     QSaveFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::WriteOnly)) return false;
     std::string text, section;
@@ -65,24 +93,36 @@ bool save(const std::string& path, const Records& records) {
     }
     return f.commit();
 }
+
+// The user's configuration folder, or none when the user has no home: Qt
+// then names a folder under the root, which is nobody's.
+QString configBase() {
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME"))) return base;
+    if (qEnvironmentVariableIsEmpty("HOME")) return {};
+    // A relative XDG_CONFIG_HOME is no folder of the user's; it is ignored.
+    if (QDir::isRelativePath(base)) base = QDir::homePath() + "/.config";
+    return base;
+}
 }  // namespace
 
 std::string SettingsFolder() {
     std::string dir = envOr("LUMRA_SETTINGS_DIR");
     if (!dir.empty()) return dir;
-    dir = envOr("XDG_CONFIG_HOME");
-    if (dir.empty()) {
-        const std::string home = envOr("HOME");
-        dir = (home.empty() ? QDir::homePath().toStdString() : home) + "/.config";
-    }
-    return dir + "/Lumra Quest";
+    const QString base = configBase();
+    return base.isEmpty() ? std::string() : (base + "/Lumra Quest").toStdString();
 }
 
-std::string ScopeFile(bool localScope) { return SettingsFolder() + (localScope ? "/local.ini" : "/user.ini"); }
+std::string ScopeFile(bool localScope) {
+    const std::string folder = SettingsFolder();
+    return folder.empty() ? std::string() : folder + (localScope ? "/local.ini" : "/user.ini");
+}
 
 std::optional<std::string> Read(bool localScope, const std::string& section, const std::string& name) {
+    const std::string path = ScopeFile(localScope);
+    if (path.empty()) return std::nullopt;
     Records r;
-    load(ScopeFile(localScope), r);
+    load(path, r);
     const auto it = r.find({section, name});
     if (it == r.end()) return std::nullopt;
     return it->second;
@@ -90,6 +130,7 @@ std::optional<std::string> Read(bool localScope, const std::string& section, con
 
 bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value) {
     const std::string path = ScopeFile(localScope);
+    if (path.empty()) return false;  // nowhere to keep it: the game plays on without
     Records r;
     if (!load(path, r)) return false;
     r[{section, name}] = value;

@@ -7,15 +7,19 @@
 // the old one); a damaged or unreadable file reads as missing values.
 //
 // The settings folder is $LUMRA_SETTINGS_DIR when set (tests use it), else
-// $XDG_CONFIG_HOME/Lumra Quest, else ~/.config/Lumra Quest.
+// "Lumra Quest" in the user's configuration folder ($XDG_CONFIG_HOME or
+// ~/.config). With no home there is no folder: reads give nothing and
+// writes fail, so the game plays on without statistics.
 
 #include <optional>
 #include <string>
 
 namespace settings {
 
+// The empty text when there is no folder for the settings.
 std::string SettingsFolder();
-// The file that holds one scope's values ("local.ini" or "user.ini").
+// The file that holds one scope's values ("local.ini" or "user.ini"); the
+// empty text when there is no folder.
 std::string ScopeFile(bool localScope);
 
 std::optional<std::string> Read(bool localScope, const std::string& section, const std::string& name);

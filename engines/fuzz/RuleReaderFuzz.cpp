@@ -15,6 +15,7 @@
 #include "EngineBridge.h"
 #include "PlayRules.h"
 #include "PlayState.h"
+#include "RuleDriver.h"
 #include "RuleEngineState.h"
 #include "TestTable.h"
 

@@ -11,6 +11,7 @@ FormView::FormView(forms::Form& form, QWidget* parent) : QWidget(parent), form_(
     setFixedSize(forms::TwipsToPixels(form.ClientWidth), forms::TwipsToPixels(form.ClientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+    form_.Unseen = false;
     form_.RepaintNow = [this] { showChanges(true); };
     syncPixelRatio();
     syncCaption();

@@ -114,6 +114,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "Bid out of range, taken as a pass: 5"},
         BidCase{"BID: a bid above 14 is a pass", {flat(1), flat(4), flat(4), flat(2)}, "100, BID, 15", 1, 0, 0, 0, -1,
                 "Bid out of range, taken as a pass: 15"},
+        BidCase{"BID: a dealer given a value above 14 goes one above the highest bid",
+                {flat(1), flat(4), flat(4), flat(2)}, "100, BID, 15", 3, 3, 9, 10, 2,
+                "Jag ar sist och reviderar mitt ursprungliga bud: 10"},
+        BidCase{"BID: a dealer given a value above 14 over 14 bids 14", {flat(1), flat(2), flat(4), flat(2)},
+                "100, BID, 20", 2, 2, 14, 14, 4, "Jag ar sist och reviderar mitt ursprungliga bud: 15"},
         BidCase{"BID: a bid of 2 is a pass, not a table read below its start", {flat(1), flat(4), flat(4), flat(2)},
                 "100, BID, 2", 1, 0, 0, 0, -1, ""},
         BidCase{"BID: with no value above -200 the bidder still names a colour",
@@ -159,6 +164,50 @@ TEST(HumanBid, SuggestionMarksTheButtonAndRaisesTheColour) {
     EXPECT_TRUE(t.main->PBBid[5].Visible);
     EXPECT_EQ(t.main->myGameStatus, 2);
     for (const Kort* k : t.main->Hand[0].colHand) EXPECT_EQ(k->Kop, (k->farg & 2) != 0) << k->Nr;
+}
+
+// A bid-rule BID for the human's seat is only a suggestion: the button of
+// the bid the seat would make carries the mark (the pass button when it
+// would pass), its colour is raised while suggestions are on, and nothing
+// is entered until the human answers.
+TEST(HumanBid, ABidRuleSuggestsTheBidTheSeatWouldMake) {
+    struct Case {
+        const char* what;
+        const char* action;
+        int dealer;
+        short highest;
+        bool suggestions;
+        short suggested;       // 0: the pass button
+        std::int32_t raised;   // colour whose cards stand out; 0 none
+    };
+    const Case cases[] = {
+        {"a bid above the highest", "100, BID, 9", 3, 7, true, 9, 2},
+        {"a bid not above the highest is a pass", "100, BID, 7", 3, 7, true, 0, 0},
+        {"the dealer goes one above the highest", "100, BID, 12", 0, 9, true, 10, 2},
+        {"fourteen over fourteen", "100, BID, 14", 3, 14, true, 14, 2},
+        {"a bid above 14 is a pass", "100, BID, 15", 3, 7, true, 0, 0},
+        {"a rule's pass", "100, BID, PASS", 3, 7, true, 0, 0},
+        {"suggestions off: the mark, no raised cards", "100, BID, 9", 3, 7, false, 9, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SeatBid t;
+        t.main->Hand[0].mySpelarTyp = 1;
+        t.main->bSuggest = c.suggestions;
+        t.table({flat(1), flat(4), flat(4), flat(2)});
+        t.rule(c.action);
+        t.bid(0, c.dealer, c.highest);
+        const int marked = c.suggested == 0 ? 0 : c.suggested - 5;
+        for (int k = 0; k < 10; ++k)
+            EXPECT_EQ(t.main->PBBid[static_cast<std::size_t>(k)].Tag, k == marked ? "Suggest" : "") << "button " << k;
+        EXPECT_TRUE(t.main->PBBid[static_cast<std::size_t>(marked)].Visible);
+        for (const Kort* k : t.main->Hand[0].colHand) EXPECT_EQ(k->Kop, (k->farg & c.raised) != 0) << k->Nr;
+        // The human has not answered: the table waits.
+        EXPECT_EQ(t.main->gbHogstaBudet, c.highest);
+        EXPECT_EQ(t.main->myGameStatus, 2);
+        EXPECT_EQ(t.main->LabelBud[0].Caption, "");
+        EXPECT_TRUE(t.messages().empty());
+    }
 }
 
 TEST(HumanBid, ForcedDealerBidsSixWithoutAsking) {

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <stdexcept>
 #include <string>
+#include <deque>
 #include <vector>
 
 #include "CardArt.h"
 #include "Kort.h"
 #include "KortHand.h"
+#include "PlayState.h"
 #include "TestTable.h"
 
 namespace {
@@ -24,11 +27,11 @@ Kort makeCard(int nr) {
 
 struct HandDrawing : ::testing::Test {
     TestTable t;
-    std::vector<Kort> cards;
+    // The hands hold pointers to these cards: a deque never moves them.
+    std::deque<Kort> cards;
     void SetUp() override {
         t.m().myGameStatus = 0;
         t.m().Run();  // set-up gives every seat its code and layout
-        cards.reserve(16);
     }
     void fill(KortHand& h, int count, int firstNr = 0) {
         for (int i = 0; i < count; ++i) {
@@ -113,6 +116,55 @@ TEST_F(HandDrawing, CardUnderTheMouseInARow) {
     EXPECT_EQ(empty.CardIndexAt(10, 10), 0);
 }
 
+// Every pixel of a card's visible part belongs to that card: its left edge,
+// its middle and its right edge, where the next card begins to cover it.
+TEST_F(HandDrawing, CardUnderTheMouseIsTheCardDrawnOnTop) {
+    const int left[9] = {0, 36, 71, 106, 142, 178, 213, 248, 284};  // drawn rows step round(35.5 i)
+    KortHand& south = t.m().Hand[0];
+    for (const int count : {1, 6, 9}) {
+        south.ClearHand();
+        cards.clear();
+        fill(south, count);
+        for (int i = 0; i < count; ++i) {
+            int x = -1, y = -1;
+            south.CardPosition(i, false, x, y);
+            ASSERT_EQ(x, left[i]);
+            const int right = i + 1 < count ? left[i + 1] - 1 : left[i] + south.CardWidth() - 1;
+            for (const int px : {left[i], (left[i] + right) / 2, right})
+                EXPECT_EQ(south.CardIndexAt(static_cast<float>(px), 50), i + 1) << count << " cards, x " << px;
+        }
+    }
+}
+
+TEST_F(HandDrawing, CardUnderTheMouseFollowsRaisedCards) {
+    // South: the fourth card raised stands at y 0..95, the others at 10..105.
+    KortHand& south = t.m().Hand[0];
+    fill(south, 9);
+    south.colHand.Item(4)->Kop = true;
+    // West: the third card raised stands at x 8..78, the others at 0..70.
+    KortHand& west = t.m().Hand[1];
+    fill(west, 9, 20);
+    west.colHand.Item(3)->Kop = true;
+    struct Case {
+        const KortHand* hand;
+        float x, y;
+        short card;
+    };
+    const Case cases[] = {
+        {&south, 142, 5, 4},    // above the lowered fifth card the raised fourth shows
+        {&south, 142, 50, 5},
+        {&south, 106, 100, 3},  // below the raised fourth card the third shows
+        {&south, 120, 50, 4},
+        {&south, 20, 5, 1},     // the strip above a lowered card still takes it
+        {&west, 4, 70, 2},      // left of the raised third card the second shows
+        {&west, 40, 70, 3},
+        {&west, 75, 100, 3},    // right of the fourth card the raised third shows
+        {&west, 40, 100, 4},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.hand->CardIndexAt(c.x, c.y), c.card) << c.hand->Name << " " << c.x << "," << c.y;
+}
+
 TEST_F(HandDrawing, CardUnderTheMouseInAColumn) {
     // 352 px high for 9 cards, which step 32 px down: each card owns the
     // 32 px strip where it shows, the last card all of its own height.
@@ -178,6 +230,35 @@ TEST_F(HandDrawing, ClickOnANonTrumpLowersCardsHidesTheSuggestionAndPlaysNothing
     EXPECT_EQ(south.HandAktivitat(), 1) << "the seat keeps waiting";
 }
 
+// A fault further down the play a click starts ends the click but shows in
+// the trace list and the game log; here the log itself fails once, on the
+// played card's line.
+TEST_F(HandDrawing, AFaultInThePlayAClickStartsShowsInTheTraceAndTheLog) {
+    Main& m = t.m();
+    KortHand& south = m.Hand[0];
+    fill(south, 3, 0);  // clubs, diamonds and hearts aces
+    m.gbFarg = farg::Ruter;
+    CurrentSeat = 0;
+    south.SetHandAktivitat(1);
+    std::vector<std::string> logged;
+    bool failed = false;
+    m.AddLogListener([&](const std::string& line) {
+        if (!failed && line.find("plays:") != std::string::npos) {
+            failed = true;
+            throw std::runtime_error("the log is full");
+        }
+        logged.push_back(line);
+    });
+    const int traced = m.LBTrace.ListCount();
+    south.UserControl_MouseDown(1, 0, 40, 30);  // the second card, a trump
+    ASSERT_TRUE(failed);
+    const std::string expected = "ERROR in the card click: the log is full";
+    ASSERT_GT(m.LBTrace.ListCount(), traced);
+    EXPECT_EQ(m.LBTrace.Items.back(), expected);
+    ASSERT_FALSE(logged.empty());
+    EXPECT_EQ(logged.back(), expected);
+}
+
 TEST_F(HandDrawing, ClicksOnComputerHandsAndPilesGoOn) {
     Main& m = t.m();
     fill(m.Hand[3], 2, 0);
@@ -198,4 +279,26 @@ TEST_F(HandDrawing, ClicksOnComputerHandsAndPilesGoOn) {
     EXPECT_EQ(m.Timer1.Tag, "WAIT_KOR");
 }
 
+}  // namespace
+
+namespace {
+// A table nobody sees paints no pictures; once it is seen, a refresh paints.
+TEST_F(HandDrawing, AnUnseenTablePaintsNoPictures) {
+    Main& m = t.m();
+    m.form.Unseen = true;
+    KortHand& north = m.Hand[2];
+    north.Surface = QImage();
+    fill(north, 3);
+    EXPECT_TRUE(north.Surface.isNull());
+    forms::PictureBox& button = m.PBBid[3];
+    button.Surface = QImage();
+    button.PaintPicture(m.PBNumbersBlue, 0, 0, 37, 37, 0, 0, forms::RasterOp::Copy);
+    EXPECT_EQ(button.Surface.pixelColor(18, 18), QColor::fromRgb(button.BackColor));
+
+    m.form.Unseen = false;
+    north.refresh();
+    EXPECT_NE(north.PaintedSurface().pixelColor(40, 40), QColor(0, 128, 0));
+    button.PaintPicture(m.PBNumbersBlue, 0, 0, 37, 37, 0, 0, forms::RasterOp::Copy);
+    EXPECT_EQ(button.Surface.pixel(18, 18), m.PBNumbersBlue.Surface.pixel(18, 18) | 0xff000000u);
+}
 }  // namespace

@@ -141,18 +141,37 @@ TEST(Packe, GeSpeciellKortFindsTheLoggedCards) {
     EXPECT_EQ(p.GeSpeciellKort(face, 0), nullptr);
 }
 
+// A reload writes the slots from a log file; the shuffle records them with
+// the leading blank of the card's key (" 16"). Either way the stock comes
+// back in the recorded order.
 TEST(Packe, RestoreRebuildsTheRecordedOrderWithOrWithoutTheBlank) {
-    PinnedRandom pin;
-    Packe p;
-    p.Saka();
-    std::vector<int> order;
-    for (int i = 1; i <= 52; ++i) order.push_back(p.colPacke.Item(i)->Nr);
-    for (int i = 1; i <= 52; ++i) p.TweakPacke(i, std::to_string(order[static_cast<std::size_t>(i - 1)]));
-    p.TomPacke();
-    ASSERT_TRUE(p.SakaRestore());
-    ASSERT_EQ(p.KortIPacken(), 52);
-    EXPECT_EQ(p.Pool().Count(), 0);
-    for (int i = 1; i <= 52; ++i) EXPECT_EQ(p.colPacke.Item(i)->Nr, order[static_cast<std::size_t>(i - 1)]);
+    struct Case {
+        const char* what;
+        std::string (*slot)(int nr);  // nullptr: the slots as the shuffle left them
+    };
+    const Case cases[] = {
+        {"as the shuffle recorded them", nullptr},
+        {"without the blank", [](int nr) { return std::to_string(nr); }},
+        {"with the blank", [](int nr) { return " " + std::to_string(nr); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PinnedRandom pin;
+        Packe p;
+        p.Saka();
+        std::vector<int> order;
+        for (int i = 1; i <= 52; ++i) order.push_back(p.colPacke.Item(i)->Nr);
+        if (c.slot) {
+            for (int i = 1; i <= 52; ++i) p.TweakPacke(i, c.slot(order[static_cast<std::size_t>(i - 1)]));
+        } else {
+            ASSERT_EQ(p.RecordedSlot(1), " " + std::to_string(order[0]));
+        }
+        p.TomPacke();
+        ASSERT_TRUE(p.SakaRestore());
+        ASSERT_EQ(p.KortIPacken(), 52);
+        EXPECT_EQ(p.Pool().Count(), 0);
+        for (int i = 1; i <= 52; ++i) EXPECT_EQ(p.colPacke.Item(i)->Nr, order[static_cast<std::size_t>(i - 1)]);
+    }
 }
 
 TEST(Packe, RestoreRefusesABadOrderAndLeavesTheDeckWhole) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "BidFixture.h"
+#include "InstallFolder.h"
+#include "TableDriver.h"
 
 namespace {
 using namespace cardnr;
@@ -81,6 +85,51 @@ TEST_F(LoaderTest, MissingFileIsReportedOnceAndGivesNoValues) {
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_NE(messages()[0].find("Nowhere.txt"), std::string::npos);
     for (int c = 0; c < 4; ++c) EXPECT_EQ(EATable[c][1], -28.0f);
+}
+
+// A file without a single section cannot be a table, whatever its first
+// field: it is reported once, like a missing file, and every colour has no
+// value; a file that reads as a table again ends the report.
+TEST_F(LoaderTest, EmptyOrDamagedFileIsReportedOnceUntilItChanges) {
+    const std::string report = "The bid table file is empty or damaged: " + main->gbInstallPath + "T.txt";
+    const char* bad[] = {"", "\n\r\n", "Bugala\n", "Bugala\n[_A_], 1, 2, 3\n", "\x01\x02\xff\"<1\n", "<x>,<1_>,<_2>"};
+    for (const char* text : bad) {
+        SCOPED_TRACE(testing::PrintToString(std::string(text)));
+        dialogs.shown.clear();
+        write("T.txt", fullTable());
+        LoadHandEATables(1, "T.txt");  // values from a good table first
+        write("T.txt", text);
+        LoadHandEATables(1, "T.txt");
+        LoadHandEATables(1, "T.txt");
+        EXPECT_EQ(messages(), std::vector<std::string>{report});
+        for (int c = 0; c < 4; ++c) {
+            for (int l = 0; l <= 10; ++l) EXPECT_EQ(EATable[c][l], -28.0f) << c << " " << l;
+            for (int l = 0; l <= 10; ++l) EXPECT_EQ(PxTable[c][l], 0.0f);
+            for (int k = 0; k < 4; ++k) EXPECT_EQ(EaUHTable[c][k], 0.0f);
+        }
+    }
+    // Written again, the file is a new one: it is reported again.
+    dialogs.shown.clear();
+    write("T.txt", "damaged, and longer");
+    LoadHandEATables(1, "T.txt");
+    LoadHandEATables(1, "T.txt");
+    EXPECT_EQ(messages(), std::vector<std::string>{report});
+}
+
+// With an empty bid table every computer bid has no values, and the game
+// plays on to the next deal with the one report.
+TEST_F(LoaderTest, AGameWithAnEmptyTablePlaysOnWithOneReport) {
+    for (const char* f : {"LumraBidRulesAI.txt", "LumraPlayRulesAI.TXT", "Suggestion.txt", "Referal.txt"})
+        std::filesystem::copy_file(DefaultInstallFolder() + f, main->gbInstallPath + f);
+    write("LumraBidBase.txt", "");
+    const std::string folder = main->gbInstallPath;
+    main->Form_Load();
+    main->gbInstallPath = folder;  // the game's start names the install folder
+    TableDriver driver(*main);
+    const int dealer = main->harPacko;
+    ASSERT_TRUE(driver.runUntil([&] { return main->harPacko != dealer; }, 30 * 60 * 1000));
+    EXPECT_EQ(messages(), std::vector<std::string>{"The bid table file is empty or damaged: " + folder +
+                                                   "LumraBidBase.txt"});
 }
 
 TEST_F(LoaderTest, ScrambledTableIsReadThroughItsCode) {

@@ -17,6 +17,7 @@
 #include "Main.h"
 #include "PlayRules.h"
 #include "PlayState.h"
+#include "RuleDriver.h"
 
 namespace playsim {
 

@@ -43,6 +43,7 @@ TEST_F(Actions, PlaysEndTheActionsOrGoOn) {
         {"100,Play,Missing,100,Play,3", "3", "[T]\n*Play 3"},
         // An action that does not fire skips exactly its operands.
         {"0,Sort,Safe,100,Play,Q", "Q", "[T]\n*Play Q"},
+        {"0,SortByOrder,Safe,100,Play,Q", "Q", "[T]\n*Play Q"},
         {"0,SortSpecificOrder,A,Q,!,Safe,100,Play,8", "8", "[T]\n*Play 8"},
         {"0,SortLumraLast,100,Play,V", "V", "[T]\n*Play V"},
         {"0,Play,A,100,Play,3", "3", "[T]\n*Play 3"},

@@ -35,6 +35,22 @@ TEST_F(Driver, TheFirstRuleWhoseCardIsHeldDecides) {
     }
 }
 
+TEST_F(Driver, RankNamesAndValuesCodeEachOther) {
+    const char* names[] = {"", "2", "3", "4", "v", "V", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
+    for (short v = 0; v <= 14; ++v) {
+        EXPECT_EQ(RankNameOf(v), names[v]);
+        EXPECT_EQ(RankValueOf(names[v]), v) << names[v];
+        EXPECT_EQ(IsRankName(names[v]), v != 0) << names[v];
+    }
+    EXPECT_TRUE(messages().empty());
+    // Names are exact: no case folding, no blanks, no numbers for the fives.
+    for (const char* other : {"5", "a", "j", "1", "01", "10 ", " A", "AA", "100"}) {
+        EXPECT_EQ(RankValueOf(other), 0) << other;
+        EXPECT_FALSE(IsRankName(other)) << other;
+    }
+    EXPECT_EQ(messages().size(), 9u);
+}
+
 TEST_F(Driver, EveryRuleStartsWithFreshVariablesAndCandidates) {
     give(0, {"K", "7"});
     // The first rule binds x1 and strikes K, then fails; the second must see
@@ -87,6 +103,56 @@ TEST_F(Driver, BranchesRestoreCandidatesButKeepClaims) {
         "END\n";
     EXPECT_EQ(decide(rules), "K");
     EXPECT_EQ(RuleTrace, "[Branches]\n*Play K");
+}
+
+// Every branch starts from the variables the common conditions left: what
+// a failed branch bound or changed is gone for the next one.
+TEST_F(Driver, BranchesStartFromTheCommonConditionsVariables) {
+    struct Case {
+        const char* what;
+        const char* firstBranch;  // binds or changes, then fails on the unheld ace
+        const char* secondBranch;
+    };
+    const Case cases[] = {
+        {"a card variable changed", "x1,:=,7", "x1,=,K"},
+        {"a card variable bound", "x2,:=,7", "x2,=,x9"},
+        {"a number variable changed", "d1,:=,9", "d1,=,3"},
+        {"a number variable set", "d2,:=,9", "d2,=,0"},
+    };
+    for (const Case& c : cases) {
+        give(0, {"K", "7"});
+        const std::string rules = std::string("RULE_CONDITIONAL,Name,Branches,x1,:=,K,d1,:=,3,EXECUTES\n") +
+                                  "IF," + c.firstBranch + ",A,THEN,100,Play,7\n" +
+                                  "IF," + c.secondBranch + ",THEN,100,Play,K\n" +
+                                  "END\nRULE,Name,Fallback,EXECUTES,100,Play,7,END\n";
+        EXPECT_EQ(decide(rules), "K") << c.what;
+    }
+}
+
+// A rule that ends with "Nothing" passes over its successor, and so does
+// every later rule that fires without naming a card, until one names a card;
+// a rule whose conditions fail is not one that fired.
+TEST_F(Driver, ANothingRuleKeepsPassingOverUntilARuleNamesACard) {
+    struct Case {
+        const char* what;
+        const char* middle;  // the rule after the passed-over one
+        const char* card;
+        const char* trace;
+    };
+    const Case cases[] = {
+        {"fires without a card", "RULE,Name,Quiet,EXECUTES,100,Play,x5,END", "7", "[Skipper][Taken]\n*Play 7"},
+        {"fails its conditions", "RULE,Name,Failing,4,EXECUTES,100,Play,K,END", "K", "[Skipper][Next]\n*Play K"},
+        {"names an unheld card", "RULE,Name,Unheld,EXECUTES,100,Play,A,END", "K", "[Next]\n*Play K"},
+    };
+    for (const Case& c : cases) {
+        give(0, {"K", "7"});
+        const std::string rules = std::string("RULE,Name,Skipper,EXECUTES,100,Play,Nothing,END\n") +
+                                  "RULE,Name,Skipped,EXECUTES,100,Play,K,END\n" + c.middle + "\n" +
+                                  "RULE,Name,Next,EXECUTES,100,Play,K,END\n" +
+                                  "RULE,Name,Taken,EXECUTES,100,Play,7,END\n";
+        EXPECT_EQ(decide(rules), c.card) << c.what;
+        EXPECT_EQ(RuleTrace, c.trace) << c.what;
+    }
 }
 
 TEST_F(Driver, ABranchThatNamesAnUnheldCardDoesNotSwallowTheNextRule) {

@@ -1,6 +1,12 @@
 // The play-rule file read as list fields with their lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "RuleFieldReader.h"
 
 namespace {
@@ -47,6 +53,76 @@ TEST(RuleFieldReader, ReadingAtTheEndGivesNothingAndTheRestOfALineCanBeDropped) 
     in.DiscardRestOfLine();
     EXPECT_FALSE(in.Open("/no/such/file.TXT"));
     EXPECT_TRUE(in.Eof());
+}
+
+// The fields with their lines, split the plain way: the text into lines at
+// CR, LF or CRLF, each line at its commas.
+std::vector<std::pair<std::string, int>> splitPlainly(std::string text) {
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
+    std::vector<std::pair<std::string, int>> out;
+    std::size_t pos = 0;
+    for (int lineNo = 1; pos < text.size(); ++lineNo) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(pos, end - pos);
+        pos = end;
+        if (pos < text.size() && text[pos] == '\r') ++pos;
+        if (pos < text.size() && text[pos] == '\n') ++pos;
+        std::size_t p = 0;
+        for (;;) {
+            while (p < line.size() && (line[p] == ' ' || line[p] == '\t')) ++p;
+            if (p >= line.size()) break;
+            std::string field;
+            if (line[p] == '"') {
+                std::size_t close = line.find('"', p + 1);
+                if (close == std::string::npos) close = line.size();
+                field = line.substr(p + 1, close - p - 1);
+                p = std::min(close + 1, line.size());
+                while (p < line.size() && line[p] != ',') ++p;
+            } else {
+                std::size_t comma = line.find(',', p);
+                if (comma == std::string::npos) comma = line.size();
+                field = line.substr(p, comma - p);
+                while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.pop_back();
+                p = comma;
+            }
+            if (field != "\x1a") out.emplace_back(field, lineNo);
+            if (p >= line.size()) break;
+            ++p;
+        }
+    }
+    return out;
+}
+
+TEST(RuleFieldReader, ReadsAsTheTextSplitPlainlyOnRandomTexts) {
+    const std::string alphabet = "ab,, \t\r\n\"\x1a";
+    std::uint32_t seed = 99;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        const int length = static_cast<int>(next() % 20);
+        for (int i = 0; i < length; ++i) text += alphabet[(next() >> 8) % alphabet.size()];
+        const auto expected = splitPlainly(text);
+        // Read it all, dropping the rest of a line after every field at a
+        // chosen place, and compare with the plain split.
+        const std::size_t dropAfter = (next() >> 5) % (expected.size() + 1);
+        std::vector<std::pair<std::string, int>> wanted;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            if (i > dropAfter && expected[i].second == expected[dropAfter].second) continue;
+            wanted.push_back(expected[i]);
+        }
+        RuleFieldReader in;
+        in.OpenText(text);
+        std::vector<std::pair<std::string, int>> got;
+        for (std::size_t i = 0; !in.Eof() && i < 100; ++i) {
+            got.emplace_back(in.Next(), 0);
+            if (i == dropAfter) in.DiscardRestOfLine();
+        }
+        std::vector<std::string> wantedText, gotText;
+        for (const auto& f : wanted) wantedText.push_back(f.first);
+        for (const auto& f : got) gotText.push_back(f.first);
+        ASSERT_EQ(gotText, wantedText) << testing::PrintToString(text);
+    }
 }
 
 }  // namespace

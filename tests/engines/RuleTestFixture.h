@@ -16,6 +16,7 @@
 #include "EngineBridge.h"
 #include "PlayRules.h"
 #include "PlayState.h"
+#include "RuleDriver.h"
 #include "RuleEngineState.h"
 #include "TestTable.h"
 

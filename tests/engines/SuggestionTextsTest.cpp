@@ -19,7 +19,7 @@ TEST(SuggestionTexts, FindsTheTextOfTheCodeInTheLanguageAndNothingElse) {
                                              "CODE,12\r\n<SVENSKA>\r\nTolv\r\n<ENGLISH>\r\nTwelve\r\n"
                                              "CODE,10\r\n<ENGLISH>\r\nTen again\r\n"
                                              "<OTHER>\r\nCODE,13\r\n<ENGLISH>\r\nThirteen\r\n"
-                                             "<INPLAY>\r\nCODE,14\r\n<ENGLISH>\n";
+                                             "<INPLAY>\r\nCODE,15\r\n<ENGLISH>\r\nFifteen\r\n";
     struct Case {
         std::string code, tag, text;
     };
@@ -29,7 +29,8 @@ TEST(SuggestionTexts, FindsTheTextOfTheCodeInTheLanguageAndNothingElse) {
         {"12", "<ENGLISH>", "Twelve"},
         {"11", "<ENGLISH>", ""},        // the entry has no English: not another entry's text
         {"9", "<ENGLISH>", ""},         // only before the section
-        {"13", "<ENGLISH>", ""},        // in another section
+        {"13", "<ENGLISH>", "Thirteen"},  // the search runs on past other sections
+        {"15", "<ENGLISH>", "Fifteen"},
         {"99", "<ENGLISH>", ""},        // not in the file: not its last line
         {"", "<ENGLISH>", ""},          // a rule without a code
     };

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 
 #include "FormPainter.h"
+#include "LabelFit.h"
 #include "Localisation.h"
 #include "NewsTicker.h"
 #include "ProductAddresses.h"
@@ -54,6 +55,13 @@ TEST(LocalisationTest, TheNewsTickerFitsItsLabel) {
     }
     EXPECT_TRUE(restedWhole);
     EXPECT_FALSE(m.LblTicker.Visible);
+}
+
+// The labels whose captions depend on the language fit their controls.
+TEST(LocalisationTest, TheLanguageLabelsFitTheirControls) {
+    TestTable t;
+    LoadLanguageTexts();
+    ExpectLanguageLabelsFit(t.m());
 }
 
 }  // namespace

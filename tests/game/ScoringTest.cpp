@@ -11,6 +11,9 @@
 #include "ViDeScoreboard.h"
 
 namespace {
+constexpr forms::Rgb kYellow = forms::RGB(255, 255, 0);
+constexpr forms::Rgb kRed = forms::RGB(255, 0, 0);
+
 struct ScoringFixture : ::testing::Test {
     TestTable t;
     Main& m = t.m();
@@ -86,6 +89,19 @@ TEST_P(DealTable, SetBackTotalsAndGameEnd) {
         EXPECT_EQ(ScoreboardEntry.DeWon, c.deWon) << c.what;
     }
     EXPECT_EQ(m.LblGameOver.Visible, c.viWon || c.deWon) << c.what;
+    // The game's end starts the news ticker.
+    EXPECT_EQ(m.LblTicker.Visible, c.viWon || c.deWon) << c.what;
+    EXPECT_EQ(m.TimerAD.Enabled(), c.viWon || c.deWon) << c.what;
+    // The deal's row on the score sheet, the winner's column red.
+    EXPECT_EQ(ScoreboardRowCount, c.replay ? 0 : 1) << c.what;
+    EXPECT_EQ(m.LabelVi[0].Caption.empty(), c.replay) << c.what;
+    if (!c.replay) {
+        EXPECT_EQ(ScoreboardVi[0], c.viAfter) << c.what;
+        EXPECT_EQ(ScoreboardDe[0], c.deAfter) << c.what;
+        EXPECT_EQ(ScoreboardBid[0], c.signedBid) << c.what;
+    }
+    EXPECT_EQ(m.LabelVi[5].ForeColor, c.viWon ? kRed : kYellow) << c.what;
+    EXPECT_EQ(m.LabelDe[5].ForeColor, c.deWon ? kRed : kYellow) << c.what;
     EXPECT_EQ(stored("TotalVi"), c.viWon ? " 1" : "0") << c.what;
     EXPECT_EQ(stored("TotalDe"), c.deWon ? " 1" : "0") << c.what;
     if (c.viWon) {
@@ -211,5 +227,54 @@ TEST_F(ScoringFixture, GoingOnClearsAFinishedGameOnly) {
         EXPECT_FALSE(m.LBTrace.Visible);
         EXPECT_FALSE(m.LblSuggest.Visible);
         EXPECT_EQ(m.LblSuggest.Caption, "");
+    }
+}
+
+// After a won game, whichever way the next one starts, the sheet is empty
+// and no column is red; game set-up also stops the ticker the win started.
+TEST_F(ScoringFixture, ANewGameClearsTheSheetAndSetUpStopsTheTicker) {
+    struct Case {
+        const char* what;
+        void (*start)(Main&);
+        bool stopsTicker;
+    };
+    const Case cases[] = {
+        {"going on after the won game", [](Main& m) { m.ContinueAfterRound(); }, false},
+        {"game set-up", [](Main& m) {
+             m.myGameStatus = 0;
+             m.Run();
+         }, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        m.SetUpGame();
+        const short deals[][4] = {{0, 30, 8, 1}, {30, 62, 8, 1}};  // Vi total, De total, bid, bidder
+        for (const auto& d : deals) {
+            m.myGameStatus = 7;
+            m.gbHogstaBudet = d[2];
+            m.gbBjuditHogst = d[3];
+            DealPointsVi = static_cast<short>(d[0] - m.gbVi);
+            DealPointsDe = static_cast<short>(d[1] - m.gbDe);
+            scoreDeal();
+        }
+        ASSERT_EQ(ScoreboardRowCount, 2);
+        ASSERT_EQ(m.LabelDe[0].ForeColor, kRed);
+        ASSERT_TRUE(m.LblTicker.Visible);
+        t.advance(20 * 5);
+
+        c.start(m);
+
+        EXPECT_EQ(ScoreboardRowCount, 0);
+        for (int r = 0; r < ScoreboardRows; ++r) {
+            EXPECT_EQ(m.LabelVi[r].Caption, "") << "row " << r;
+            EXPECT_EQ(m.LabelDe[r].Caption, "") << "row " << r;
+            EXPECT_EQ(m.LabelVi[r].ForeColor, kYellow) << "row " << r;
+            EXPECT_EQ(m.LabelDe[r].ForeColor, kYellow) << "row " << r;
+        }
+        EXPECT_EQ(m.LblTicker.Visible, !c.stopsTicker);
+        EXPECT_EQ(m.TimerAD.Enabled(), !c.stopsTicker);
+        if (c.stopsTicker) {
+            EXPECT_EQ(m.LblTicker.Caption, "");
+        }
     }
 }

@@ -3,8 +3,10 @@
 
 #include <string>
 
+#include "InstallFolder.h"
 #include "Localisation.h"
 #include "PlayState.h"
+#include "Registry.h"
 #include "TestTable.h"
 
 namespace {
@@ -179,6 +181,53 @@ TEST_F(StateMachine, ANewDealTidiesTheTable) {
     EXPECT_FALSE(m().PakkoImageXP[0].Visible);
     EXPECT_EQ(m().Bord[0].CardsToShow(), 9);
     EXPECT_EQ(m().myGameStatus, 2);
+}
+
+// The games-won labels show what the store holds at every new deal, so a
+// count written elsewhere (another program, the about box's reset) shows at
+// the next deal.
+TEST_F(StateMachine, EveryNewDealShowsTheStoredGamesWon) {
+    struct Case {
+        const char* vi;  // stored text; nullptr for none
+        const char* de;
+        const char* viShown;
+        const char* deShown;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, "0", "0"}, {" 3", " 12", " 3", " 12"}, {"0", " 13", "0", " 13"}, {" 4", "0", " 4", "0"}};
+    m().Form_Load();
+    for (const Case& c : cases) {
+        if (c.vi) SaveRegistryValue("user", "Statistic", "TotalVi", c.vi);
+        if (c.de) SaveRegistryValue("user", "Statistic", "TotalDe", c.de);
+        m().LblStatisticVi.Caption = "stale";
+        m().LblStatisticDe.Caption = "stale";
+        m().myGameStatus = 1;
+        m().Run();
+        EXPECT_EQ(m().LblStatisticVi.Caption, c.viShown) << c.viShown;
+        EXPECT_EQ(m().LblStatisticDe.Caption, c.deShown) << c.deShown;
+    }
+}
+
+// Start-up takes the installation folder from the store, with the separator
+// the file names are appended to; without a stored one, the program's own.
+TEST(StartUp, UsesTheStoredInstallationFolder) {
+    struct Case {
+        const char* stored;  // nullptr for none
+        std::string used;
+    };
+    std::string ownFolder = DefaultInstallFolder();
+    if (ownFolder.back() != '/') ownFolder += '/';
+    const Case cases[] = {{"/opt/lumra", "/opt/lumra/"},
+                          {"/opt/lumra/", "/opt/lumra/"},
+                          {"/srv/games/Lumra Quest", "/srv/games/Lumra Quest/"},
+                          {nullptr, ownFolder}};
+    for (const Case& c : cases) {
+        TestTable table;
+        if (c.stored) SaveRegistryValue("local", "Install", "Dir", c.stored);
+        table.m().gbInstallPath.clear();
+        table.m().Form_Load();
+        EXPECT_EQ(table.m().gbInstallPath, c.used) << (c.stored ? c.stored : "none stored");
+    }
 }
 
 }  // namespace

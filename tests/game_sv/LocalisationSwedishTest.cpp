@@ -3,7 +3,10 @@
 
 #include <QFontMetrics>
 
+#include <cstdlib>
+
 #include "FormPainter.h"
+#include "../game/LabelFit.h"
 #include "Localisation.h"
 #include "NewsTicker.h"
 #include "ProductAddresses.h"
@@ -11,12 +14,20 @@
 
 namespace {
 
+// What a program holds before its table loads the texts. Other tests of this
+// program load them, so the check runs in a program of its own: the
+// "threadsafe" style starts this test program afresh for the statement.
 TEST(SwedishBuildTest, TextsAreEmptyUntilLoaded) {
-    EXPECT_EQ(QuitQuestionText, "");
-    EXPECT_EQ(TooManyCardsText, "");
-    EXPECT_EQ(CardsNotInPlayText, "");
-    EXPECT_EQ(AreYouSureText, "");
-    EXPECT_EQ(NewsTickerText, "");
+    const std::string style = ::testing::GTEST_FLAG(death_test_style);
+    ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
+    EXPECT_EXIT(
+        {
+            const bool empty = QuitQuestionText.empty() && TooManyCardsText.empty() && CardsNotInPlayText.empty() &&
+                               AreYouSureText.empty() && NewsTickerText.empty();
+            std::exit(empty ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    ::testing::GTEST_FLAG(death_test_style) = style;
 }
 
 TEST(SwedishBuildTest, SwedishTextsAndCaptions) {
@@ -63,6 +74,13 @@ TEST(SwedishBuildTest, TheNewsTickerFitsItsLabel) {
     }
     EXPECT_TRUE(restedWhole);
     EXPECT_FALSE(m.LblTicker.Visible);
+}
+
+// The labels whose captions depend on the language fit their controls.
+TEST(SwedishBuildTest, TheLanguageLabelsFitTheirControls) {
+    TestTable t;
+    LoadLanguageTexts();
+    ExpectLanguageLabelsFit(t.m());
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // Plays the human's seat through the table's own controls, the way a player
-// would: clicks the suggested bid (or pass), a colour, the suggested card
-// (or the first trump), and the table whenever the game waits for a click.
+// would: clicks the suggested bid (or pass), the suggested colour, the
+// suggested card (or the first trump), and the table whenever the game waits
+// for a click.
 // The computer seats play by their rule files.
 
 #include <cstdint>
@@ -32,11 +33,10 @@ public:
             clickOn(m_.PBBid[0]);
             return true;
         }
-        for (forms::Image* up : {&m_.ImgKlUp, &m_.ImgRuUp, &m_.ImgHjUp, &m_.ImgSpUp})
-            if (up->Visible) {
-                clickOn(*up);
-                return true;
-            }
+        if (colourButtonsShown()) {
+            clickOn(colourButton(suggestedColour()));
+            return true;
+        }
         KortHand& h = m_.Hand[0];
         if (h.HandAktivitat() == 1 && h.AntalKort() > 0) {
             int pos = SuggestedCardIndex;
@@ -61,6 +61,37 @@ public:
         return false;
     }
 
+    bool colourButtonsShown() const {
+        for (const forms::Image* up : {&m_.ImgKlUp, &m_.ImgRuUp, &m_.ImgHjUp, &m_.ImgSpUp})
+            if (up->Visible) return true;
+        return false;
+    }
+
+    // The colour the table suggests: the one colour all raised cards share
+    // (the bid raised them); without such cards (a forced bid raises none)
+    // the colour the seat's bid chose; clubs when there is neither.
+    std::int32_t suggestedColour() const {
+        std::int32_t shared = 15;
+        bool anyRaised = false;
+        for (const Kort* k : m_.Hand[0].colHand)
+            if (k->Kop) {
+                shared &= k->farg;
+                anyRaised = true;
+            }
+        if (anyRaised && isColour(shared)) return shared;
+        const std::int32_t chosen = m_.Hand[0].MinFarg;
+        return isColour(chosen) ? chosen : 1;
+    }
+
+    const forms::Image& colourButton(std::int32_t colour) const {
+        switch (colour) {
+        case 2: return m_.ImgRuUp;
+        case 4: return m_.ImgHjUp;
+        case 8: return m_.ImgSpUp;
+        default: return m_.ImgKlUp;
+        }
+    }
+
     bool bidButtonsShown() const {
         for (const forms::PictureBox& b : m_.PBBid)
             if (b.Visible) return true;
@@ -80,5 +111,7 @@ public:
     }
 
 private:
+    static bool isColour(std::int32_t c) { return c == 1 || c == 2 || c == 4 || c == 8; }
+
     Main& m_;
 };
