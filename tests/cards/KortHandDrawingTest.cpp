@@ -297,7 +297,7 @@ TEST_F(HandDrawing, AnUnseenTablePaintsNoPictures) {
 
     m.form.Unseen = false;
     north.refresh();
-    EXPECT_NE(north.Surface.pixelColor(40, 40), QColor(0, 128, 0));
+    EXPECT_NE(north.PaintedSurface().pixelColor(40, 40), QColor(0, 128, 0));
     button.PaintPicture(m.PBNumbersBlue, 0, 0, 37, 37, 0, 0, forms::RasterOp::Copy);
     EXPECT_EQ(button.Surface.pixel(18, 18), m.PBNumbersBlue.Surface.pixel(18, 18) | 0xff000000u);
 }
