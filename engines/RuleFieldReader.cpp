@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "VbText.h"
+
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -10,13 +12,6 @@ std::size_t findWithin(std::string_view text, char c, std::size_t from, std::siz
     if (from >= to) return to;
     const void* hit = std::memchr(text.data() + from, c, to - from);
     return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : to;
-}
-
-std::string_view trimmed(std::string_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && isBlank(s[b])) ++b;
-    while (e > b && isBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
 }
 }  // namespace
 
@@ -88,7 +83,7 @@ void RuleFieldReader::advance() {
             pos = findWithin(text_, ',', close < lineEnd ? close + 1 : lineEnd, lineEnd);
         } else {
             const std::size_t end = findWithin(text_, ',', pos, lineEnd);
-            field = trimmed(text_.substr(pos, end - pos));
+            field = TrimView(text_.substr(pos, end - pos));
             pos = end;
         }
         if (pos >= lineEnd) inLine_ = false;
@@ -172,24 +167,20 @@ void RuleFieldReader::resumeAfter(std::size_t fieldEnd) {
     advance();
 }
 
+std::string_view RuleFieldReader::slowSkipPastField(std::string_view token) {
+    std::string_view current;
+    do {
+        current = NextView();
+    } while (current != token && !Eof());
+    return current;
+}
+
 std::string_view RuleFieldReader::SkipPastField(std::string_view token) {
-    if (!ahead_.valid || ahead_.text == token || !isPlainToken(token)) {
-        std::string_view current;
-        do {
-            current = NextView();
-        } while (current != token && !Eof());
-        return current;
-    }
+    if (!ahead_.valid || ahead_.text == token || !isPlainToken(token)) return slowSkipPastField(token);
     // The field after the one ahead begins where the reading stands.
     const std::size_t from = inLine_ ? pos_ : nextLine_;
     const std::size_t at = findField(token, from);
-    if (at == std::string_view::npos) {
-        std::string_view current;
-        do {
-            current = NextView();
-        } while (current != token && !Eof());
-        return current;
-    }
+    if (at == std::string_view::npos) return slowSkipPastField(token);
     const std::string_view field = text_.substr(at, token.size());
     resumeAfter(at + token.size());
     return field;

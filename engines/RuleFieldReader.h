@@ -46,6 +46,8 @@ private:
     void start();
     void advance();
     bool startLine();
+    // Field by field, as SkipPastField behaves where it cannot jump.
+    std::string_view slowSkipPastField(std::string_view token);
     std::size_t findField(std::string_view token, std::size_t from) const;
     void resumeAfter(std::size_t fieldEnd);
 

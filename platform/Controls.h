@@ -224,8 +224,9 @@ public:
     // Set by a view to repaint what changed at once; empty when headless.
     std::function<void()> RepaintNow;
     // Set for a form that nobody will see and whose surfaces nobody reads (a
-    // game played headless for figures): the controls then skip painting
-    // their surfaces. A view that shows the form clears it.
+    // game played headless for figures): picture boxes then skip painting
+    // their surfaces (hands draw only when shown in any case). A view that
+    // shows the form clears it.
     bool Unseen = false;
     void RefreshNow() {
         if (RepaintNow) RepaintNow();

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <deque>
 #include <stdexcept>
 #include <string>
-#include <deque>
 #include <vector>
 
 #include "CardArt.h"
@@ -279,10 +279,9 @@ TEST_F(HandDrawing, ClicksOnComputerHandsAndPilesGoOn) {
     EXPECT_EQ(m.Timer1.Tag, "WAIT_KOR");
 }
 
-}  // namespace
-
-namespace {
-// A table nobody sees paints no pictures; once it is seen, a refresh paints.
+// A table nobody sees paints no pictures into its picture boxes, and a
+// refresh leaves a hand's cards undrawn; once the table is seen, the boxes
+// paint again and a hand shown draws its cards.
 TEST_F(HandDrawing, AnUnseenTablePaintsNoPictures) {
     Main& m = t.m();
     m.form.Unseen = true;
@@ -296,9 +295,11 @@ TEST_F(HandDrawing, AnUnseenTablePaintsNoPictures) {
     EXPECT_EQ(button.Surface.pixelColor(18, 18), QColor::fromRgb(button.BackColor));
 
     m.form.Unseen = false;
-    north.refresh();
-    EXPECT_NE(north.Surface.pixelColor(40, 40), QColor(0, 128, 0));
+    const QImage& shown = north.PaintedSurface();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_NE(shown.pixelColor(40, 40), QColor(0, 128, 0));
     button.PaintPicture(m.PBNumbersBlue, 0, 0, 37, 37, 0, 0, forms::RasterOp::Copy);
     EXPECT_EQ(button.Surface.pixel(18, 18), m.PBNumbersBlue.Surface.pixel(18, 18) | 0xff000000u);
 }
+
 }  // namespace

@@ -13,8 +13,8 @@ namespace {
 
 using forms::RGB;
 
-// A picture of w x h form pixels at a ratio, filled, with one device pixel
-// (dx, dy) set apart.
+// A picture of w x h form pixels at a ratio, filled, with the device pixel
+// at dot (if any) in ink.
 QImage picture(int w, int h, double ratio, QColor fill, QPoint dot = QPoint(-1, -1), QColor ink = Qt::black) {
     QImage img(forms::DeviceSize(w, h, ratio), QImage::Format_RGB32);
     img.setDevicePixelRatio(ratio);

@@ -3,7 +3,6 @@
 
 #include "Controls.h"
 #include "RepaintTracker.h"
-#include "SchedulerDriver.h"
 
 namespace {
 
@@ -79,21 +78,6 @@ TEST_F(TrackerFixture, CardsAreDrawnWhenShownNotWhenRefreshed) {
     form.SetPixelRatio(2);
     counting.PaintedSurface();
     EXPECT_EQ(counting.paints, 2) << "drawn anew at another pixel ratio";
-}
-
-TEST(SchedulerDriverTest, SleepsUntilTheNextTickButNotLong) {
-    struct Case {
-        std::int64_t toNext;
-        bool paused;
-        int wait;
-    };
-    const Case cases[] = {{0, false, 0},
-                          {25, false, 25},
-                          {180, false, SchedulerDriver::MaxWaitMs},
-                          {-1, false, SchedulerDriver::MaxWaitMs},
-                          {500, true, SchedulerDriver::PollMs}};
-    for (const Case& c : cases) EXPECT_EQ(SchedulerDriver::WaitMs(c.toNext, c.paused), c.wait) << c.toNext;
-    EXPECT_LT(SchedulerDriver::MaxWaitMs, SchedulerDriver::MaxStepMs) << "a planned sleep is never cut short";
 }
 
 }  // namespace

@@ -16,8 +16,11 @@
 // split over processes, each taking every N-th key; every key draws from a
 // generator seeded by the run's seed and the key's place in the file, so the
 // file is the same whatever the number of jobs. With the defaults a run takes
-// about four minutes on six cores; the tests of the shipped table
-// (tests/engines/BidTableFileTest.cpp) check what it writes.
+// about four minutes with six jobs (seven minutes of processor time) on the
+// development machine; the tests of the shipped table
+// (tests/engines/BidTableFileTest.cpp) check what it writes. After a change
+// of the play rules, run it again and measure the bid rules with
+// benchmarks/ContractsByLevel.cpp.
 //
 // The model. Only the trump suit matters once the colour is named (clubs
 // here: the colours are alike). For each pattern key:
@@ -430,7 +433,8 @@ int main(int argc, char** argv) {
 
     long deals = 0;
     for (const KeyJob& k : keys) deals += kPilotDeals + samplesFor(*k.group, o.samples);
-    std::cerr << keys.size() << " keys, " << deals << " deals, each played four times, in " << o.jobs << " jobs\n";
+    std::cerr << keys.size() << " keys, " << deals << " deals (pilot deals once, the others four times), in " << o.jobs
+              << " jobs\n";
     std::vector<pid_t> workers;
     for (int job = 0; job < o.jobs; ++job) {
         const pid_t pid = fork();
