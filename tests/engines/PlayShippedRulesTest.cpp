@@ -82,23 +82,29 @@ TEST(ShippedPlayRules, EverySuggestionCodeHasATextInBothLanguages) {
             EXPECT_FALSE(LookupSuggestionText(kSuggestions, "<INPLAY>", code, tag).empty()) << code << " " << tag;
 }
 
+// The rules decide every card themselves (never the engine's first-trump
+// fallback), and every explanation they name is shown in these deals: a rule
+// that can never fire would leave its code unseen.
 TEST(ShippedPlayRules, ManyDealsPlayToTheEndWithoutAMessageAndWithHeldCards) {
     TestTable t(7);
     Main& m = t.m();
     for (auto& h : m.Hand) h.myPlayAI = kRules;
     std::mt19937 g(12345);
     int decisions = 0;
+    std::set<std::string> shown;
     for (int d = 0; d < 300; ++d) {
         playsim::DealResult r;
         playsim::deal(m, g, r);
-        playsim::playOut(m, r);
+        playsim::playOut(m, r, [&] { shown.insert(SuggestText); });
         ASSERT_FALSE(r.chosenCardNotHeld) << "deal " << d;
+        ASSERT_EQ(r.defaultPlays, 0) << "deal " << d;
         ASSERT_EQ(r.points[0] + r.points[1], 14) << "deal " << d;
         for (const auto& h : m.Hand) ASSERT_EQ(playsim::trumpCount(h, m.gbFarg), 0) << "deal " << d;
         decisions += r.decisions;
     }
     EXPECT_GT(decisions, 300 * 12);
     EXPECT_EQ(t.dialogs.CountOf("MsgBox"), 0);
+    EXPECT_EQ(shown, readFacts(kRules).suggestCodes);
 }
 
 }  // namespace
