@@ -12,8 +12,8 @@
 
 namespace {
 
-// The view repaints after a step in which some timer ticked: the game's
-// steps change controls without telling anyone.
+// The view looks for changes after a step in which some timer ticked: the
+// game's steps change controls without telling anyone.
 void markTicks(Main& main, bool& ticked) {
     for (forms::Timer* t : {&main.Timer1, &main.Timer2, &main.Timer3, &main.TimerAD}) {
         auto inner = t->OnTimer;
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     SchedulerDriver driver(main.scheduler, [&] {
         if (!ticked) return;
         ticked = false;
-        view.update();
+        view.ShowChanges();
     });
 
     // A close asked for by a handler (the exit button) happens once that

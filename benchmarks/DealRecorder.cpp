@@ -5,15 +5,11 @@
 #include "TableDriver.h"
 #include "TestTable.h"
 
-namespace {
-
-bool tableIsClear(const Main& m) {
+bool TableIsClear(const Main& m) {
     for (const KortHand& pile : m.Bord)
         if (pile.AntalKort() > 0) return false;
     return true;
 }
-
-}  // namespace
 
 RecordedGame RecordGame(std::uint64_t seed) {
     RecordedGame game;
@@ -34,7 +30,7 @@ RecordedGame RecordGame(std::uint64_t seed) {
                     game.contractMade.push_back(((d.bidder & 1) == 0 ? DealPointsVi : DealPointsDe) >= d.bid);
                 }
                 captured = false;
-            } else if (!captured && tableIsClear(m)) {
+            } else if (!captured && TableIsClear(m)) {
                 game.deals.push_back(CaptureTrickPlayStart(m, seed));
                 captured = true;
             }

@@ -9,6 +9,8 @@
 
 #include "TrickPlayStart.h"
 
+class Main;
+
 struct RecordedGame {
     std::uint64_t seed = 0;
     bool finished = false;  // the game reached its end
@@ -19,3 +21,7 @@ struct RecordedGame {
 
 // One whole game from the seed.
 RecordedGame RecordGame(std::uint64_t seed);
+
+// No card lies on the table's trick piles: in trick play, no card of the
+// trick is down yet.
+bool TableIsClear(const Main& m);

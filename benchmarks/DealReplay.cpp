@@ -26,6 +26,10 @@ std::string ruleOf(const std::string& trace, const std::string& code) {
     return code.empty() ? name : code + " " + name;
 }
 
+// A take-over spot: the partner holds a trick with points, an opponent is
+// still to play, and the seat holds the highest trump still out, which is
+// above the partner's card (a partner's card above everything still out can
+// not be taken from the side, so nothing is there to take over).
 bool isTakeOverSpot(const referee::Position& p, int seat) {
     const int partner = (seat + 2) & 3;
     if (RoundDataRang[static_cast<std::size_t>(partner)] == 0 || p.winner != partner || p.trickPoints <= 0) return false;
@@ -37,7 +41,7 @@ bool isTakeOverSpot(const referee::Position& p, int seat) {
     for (referee::RankSet h : p.hands) all = static_cast<referee::RankSet>(all | h);
     int top = 14;
     while (top > 0 && !(all & referee::RankBit(top))) --top;
-    return top > 0 && (p.hands[static_cast<std::size_t>(seat)] & referee::RankBit(top));
+    return top > p.winnerRank && (p.hands[static_cast<std::size_t>(seat)] & referee::RankBit(top));
 }
 
 }  // namespace

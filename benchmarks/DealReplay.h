@@ -21,7 +21,7 @@ struct CardDecision {
     int held = 0;              // trumps the seat held: with one there was nothing to decide
     int loss = 0;              // points the seat's side gave away with the card
     std::string rule;          // suggestion code and name of the rule that chose the card
-    bool takeOverSpot = false; // partner holds a trick with points, an opponent still to play, seat holds the top trump
+    bool takeOverSpot = false; // partner holds a trick with points, an opponent still to play, seat holds the top trump, above the partner's
     bool tookTrick = false;
 };
 

@@ -2,9 +2,11 @@
 // seats bid and play by the shipped rule files, and the human's seat takes
 // its own suggestions through the table's controls; no window is shown and
 // the game's pauses pass in virtual time. One iteration is one deal, from
-// the deal's start to the start of the next; "deals/s" is the rate on one
-// core. A game that ends is followed by a new one, set up outside the time.
-// Nobody sees the table, so its controls do not paint their pictures.
+// the deal's start to the start of the next; "deals/s" is deals per second
+// of CPU time on one core ("played/s" those that came to trick play). A
+// game that ends is followed by a new one, set up outside the time. Nobody
+// sees the table: the hands, drawn only when shown, are never drawn, and
+// the picture boxes skip their pictures.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -20,7 +22,7 @@ struct Game {
     TestTable table;
     TableDriver driver;
     explicit Game(std::uint64_t seed) : table(seed), driver(table.m()) {
-        table.m().form.Unseen = true;  // no window, and nobody reads the hands' pictures
+        table.m().form.Unseen = true;  // no window: the picture boxes skip their pictures
         table.m().Form_Load();
     }
     bool over() { return table.m().LblGameOver.Visible; }

@@ -37,9 +37,9 @@
 //   name): decisions, mean loss, share without loss, total loss, and how
 //   many of them were take-over spots; the take-over spot (the partner holds
 //   a trick with points, an opponent is still to play and the seat holds the
-//   highest trump still out): spots, share in which the seat took the trick,
-//   mean loss there; per bid level 6..14: contracts held, made, mean score
-//   per contract (with set-backs).
+//   highest trump still out, above the partner's card): spots, share in
+//   which the seat took the trick, mean loss there; per bid level 6..14:
+//   contracts held, made, mean score per contract (with set-backs).
 // - against each baseline, per side over both seatings: loss per decision,
 //   share without loss, points taken per deal, score per deal (a bidding side
 //   short of its bid scores minus its bid), contracts made as bidder, and

@@ -65,8 +65,7 @@ void KortHand::SattInKortIHanden() {
 
 void KortHand::refresh() {
     ++RepaintCount;
-    if (!form() || !form()->Unseen) UserControl_Paint();
-    Refresh();
+    Refresh();  // the cards are drawn when the control is next shown
 }
 
 void KortHand::ClearHand() {

@@ -61,8 +61,13 @@ void KortHand::CardPosition(int i, bool raised, int& x, int& y) const {
 }
 
 void KortHand::UserControl_Paint() {
-    const int pw = std::max(1, PixelWidth()), ph = std::max(1, PixelHeight());
-    if (Surface.width() != pw || Surface.height() != ph) Surface = QImage(pw, ph, QImage::Format_RGB32);
+    // Drawn at the screen's pixel ratio; positions stay in the control's pixels.
+    const double ratio = PixelRatio();
+    const QSize device = forms::DeviceSize(std::max(1, PixelWidth()), std::max(1, PixelHeight()), ratio);
+    if (Surface.size() != device || Surface.devicePixelRatio() != ratio) {
+        Surface = QImage(device, QImage::Format_RGB32);
+        Surface.setDevicePixelRatio(ratio);
+    }
     Surface.fill(QColor::fromRgb(forms::RGB(0, 128, 0)));
     int i = 0;
     for (const Kort* k : colHand) {
@@ -76,7 +81,7 @@ void KortHand::UserControl_Paint() {
             cdtDraw(&Surface, x, y, k->Nr, mode, kYellow);
         } else if (mode == 1) {
             QPainter p(&Surface);
-            p.drawImage(x, y, CardBackPicture());
+            p.drawImage(QPointF(x, y), CardBackPicture(ratio));
         }
         ++i;
     }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "BidTable.h"
 #include "EngineBridge.h"
@@ -39,10 +40,14 @@ void reportOnce(const std::string& message) {
     ShowEngineMessage(message);
 }
 
-std::string upper(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
+// True when text is the upper-case word in any letter case.
+bool isWordInAnyCase(std::string_view text, std::string_view word) {
+    if (text.size() != word.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i] >= 'a' && text[i] <= 'z' ? static_cast<char>(text[i] - 'a' + 'A') : text[i];
+        if (c != word[i]) return false;
+    }
+    return true;
 }
 
 bool startsWith(const std::string& s, char c) { return !s.empty() && s[0] == c; }
@@ -258,15 +263,15 @@ std::string runRuleActions(Context& ctx) {
         const short weight = weightOf(ctx, item);
         const bool taken = weight >= 100 || !(weight < RndPercent());
         if (taken) FiredRuleName = ctx.currentRuleName;
-        const std::string word = upper(ctx.in.ListInput());
-        if (word == "EA") {
+        const std::string word = ctx.in.ListInput();
+        if (isWordInAnyCase(word, "EA")) {
             const std::string x = ctx.in.ListInput();
             if (taken) {
                 result = "EA";
                 BidEAPLevel = operandValue(ctx, x);
                 more = false;
             }
-        } else if (word == "RANDOM") {
+        } else if (isWordInAnyCase(word, "RANDOM")) {
             const float a = static_cast<float>(Val(ctx.in.ListInput()));
             const float b = static_cast<float>(Val(ctx.in.ListInput()));
             if (taken) {
@@ -274,10 +279,10 @@ std::string runRuleActions(Context& ctx) {
                 BidEAPLevel = a + Rnd() * (b - a);
                 more = false;
             }
-        } else if (word == "BID") {
+        } else if (isWordInAnyCase(word, "BID")) {
             const std::string x = ctx.in.ListInput();
             if (taken) {
-                if (upper(x) == "PASS") {
+                if (isWordInAnyCase(x, "PASS")) {
                     result = "PASS";
                     BidRuleValue = 0;
                 } else {
@@ -373,7 +378,7 @@ std::string EvaluateBidRules(const std::string& path) {
         item = ctx.in.ListInput();
         if (item == "Version") ctx.in.ListInput();
         if (item == "Set") readSet(ctx);
-        if (upper(item) == "RULE") {
+        if (isWordInAnyCase(item, "RULE")) {
             ctx.regs = {};
             if (!evalRuleConditions(ctx, "EXECUTES")) {
                 ctx.in.SkipPastField("END");

@@ -22,7 +22,6 @@ namespace {
 const char* const kColourWord[4] = {"KLOVER ", "RUTER ", "HJARTER ", "SPADER "};
 constexpr int kRecordFields = 25;  // after the key: 10 EA, 1 ignored, 9 P(x), 1 ignored, 4 EaUH
 
-
 // Reads the fields of one record; false when the file ends inside it.
 bool readRecord(TextInput& in, std::array<std::string, kRecordFields>& fields) {
     for (std::string& f : fields) {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "VbText.h"
+
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -10,13 +12,6 @@ std::size_t findWithin(std::string_view text, char c, std::size_t from, std::siz
     if (from >= to) return to;
     const void* hit = std::memchr(text.data() + from, c, to - from);
     return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : to;
-}
-
-std::string_view trimmed(std::string_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && isBlank(s[b])) ++b;
-    while (e > b && isBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
 }
 }  // namespace
 
@@ -40,7 +35,7 @@ void RuleFieldReader::Close() {
     inLine_ = false;
     line_ = lastLine_ = 0;
     ahead_ = Field{};
-    read_ = 0;
+    anyRead_ = false;
 }
 
 void RuleFieldReader::start() {
@@ -88,7 +83,7 @@ void RuleFieldReader::advance() {
             pos = findWithin(text_, ',', close < lineEnd ? close + 1 : lineEnd, lineEnd);
         } else {
             const std::size_t end = findWithin(text_, ',', pos, lineEnd);
-            field = trimmed(text_.substr(pos, end - pos));
+            field = TrimView(text_.substr(pos, end - pos));
             pos = end;
         }
         if (pos >= lineEnd) inLine_ = false;
@@ -104,15 +99,89 @@ std::string_view RuleFieldReader::NextView() {
     if (!ahead_.valid) return {};
     const Field f = ahead_;
     lastLine_ = f.line;
-    ++read_;
+    anyRead_ = true;
     advance();
     return f.text;
 }
 
 void RuleFieldReader::DiscardRestOfLine() {
-    if (read_ == 0) return;
-    while (ahead_.valid && ahead_.line == lastLine_) {
-        ++read_;
-        advance();
+    if (!anyRead_) return;
+    while (ahead_.valid && ahead_.line == lastLine_) advance();
+}
+
+namespace {
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// A token that a field can equal only where its text stands alone between
+// delimiters.
+bool isPlainToken(std::string_view token) {
+    if (token.empty() || isBlank(token.front()) || isBlank(token.back()) || token == "\x1a") return false;
+    for (char c : token)
+        if (c == ',' || c == '"' || isLineEnd(c)) return false;
+    return true;
+}
+}  // namespace
+
+// The first place at or after from where token stands as a whole field:
+// only blanks between it and a comma or the start of its line before it, and
+// between it and a comma or the end of its line after it. A quote before it
+// on its line may join fields, so the search gives up there (npos).
+std::size_t RuleFieldReader::findField(std::string_view token, std::size_t from) const {
+    constexpr std::size_t none = std::string_view::npos;
+    for (std::size_t at = text_.find(token, from); at != none; at = text_.find(token, at + 1)) {
+        std::size_t start = at;
+        while (start > from && !isLineEnd(text_[start - 1])) --start;  // the line's start (or from)
+        if (std::memchr(text_.data() + start, '"', at - start) != nullptr) return none;
+        std::size_t before = at;
+        while (before > start && isBlank(text_[before - 1])) --before;
+        if (before > start && text_[before - 1] != ',') continue;
+        std::size_t after = at + token.size();
+        while (after < text_.size() && isBlank(text_[after])) ++after;
+        if (after < text_.size() && text_[after] != ',' && !isLineEnd(text_[after])) continue;
+        return at;
     }
+    return none;
+}
+
+// Reading goes on after a field that ends (blanks trimmed) at fieldEnd, as
+// if that field had just been read.
+void RuleFieldReader::resumeAfter(std::size_t fieldEnd) {
+    if (!inLine_ || fieldEnd > lineEnd_) {
+        // On a later line: start that line as the reading would have.
+        std::size_t start = fieldEnd;
+        while (start > 0 && !isLineEnd(text_[start - 1])) --start;
+        nextLine_ = start;
+        if (nextLF_ < start) nextLF_ = findWithin(text_, '\n', start, text_.size());
+        startLine();
+    }
+    std::size_t pos = fieldEnd;
+    while (pos < lineEnd_ && isBlank(text_[pos])) ++pos;
+    if (pos >= lineEnd_) {
+        inLine_ = false;
+    } else {
+        pos_ = pos + 1;  // the comma
+        inLine_ = true;
+    }
+    lastLine_ = line_;
+    anyRead_ = true;
+    advance();
+}
+
+std::string_view RuleFieldReader::slowSkipPastField(std::string_view token) {
+    std::string_view current;
+    do {
+        current = NextView();
+    } while (current != token && !Eof());
+    return current;
+}
+
+std::string_view RuleFieldReader::SkipPastField(std::string_view token) {
+    if (!ahead_.valid || ahead_.text == token || !isPlainToken(token)) return slowSkipPastField(token);
+    // The field after the one ahead begins where the reading stands.
+    const std::size_t from = inLine_ ? pos_ : nextLine_;
+    const std::size_t at = findField(token, from);
+    if (at == std::string_view::npos) return slowSkipPastField(token);
+    const std::string_view field = text_.substr(at, token.size());
+    resumeAfter(at + token.size());
+    return field;
 }

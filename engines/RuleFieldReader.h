@@ -32,7 +32,10 @@ public:
     std::string_view NextView();
     // Passes over the fields that remain on the line of the last field read.
     void DiscardRestOfLine();
-    std::size_t FieldsRead() const { return read_; }
+    // Reads fields until one equals token or the file ends (at least one);
+    // the last field read. Jumps over the fields on the way without
+    // splitting them where the text allows.
+    std::string_view SkipPastField(std::string_view token);
 
 private:
     struct Field {
@@ -43,6 +46,10 @@ private:
     void start();
     void advance();
     bool startLine();
+    // Field by field, as SkipPastField behaves where it cannot jump.
+    std::string_view slowSkipPastField(std::string_view token);
+    std::size_t findField(std::string_view token, std::size_t from) const;
+    void resumeAfter(std::size_t fieldEnd);
 
     FileBytes bytes_;
     std::string_view text_;
@@ -54,5 +61,5 @@ private:
     int line_ = 0;
     Field ahead_;               // the field the next read gives
     int lastLine_ = 0;          // the line of the last field read; 0 before the first
-    std::size_t read_ = 0;
+    bool anyRead_ = false;
 };

@@ -52,8 +52,11 @@ const RuleVariableRow* FindRuleVariable(const std::string& name) {
 namespace {
 
 void setRow(int row, const std::string& name, RuleValue value) {
-    RuleVariableTable[row].name = name;
-    RuleVariableTable[row].value = std::move(value);
+    RuleVariableRow& r = RuleVariableTable[row];
+    r.name = name;
+    r.value.kind = value.kind;
+    r.value.text.assign(value.text);
+    r.value.number = value.number;
 }
 
 void fillRows() {
@@ -124,7 +127,14 @@ void logEstimates() {
 }  // namespace
 
 void FillBuiltinVariables() {
-    for (auto& row : RuleVariableTable) row = RuleVariableRow{};
+    // Emptied in place: the rows keep their buffers for the next decision.
+    for (auto& row : RuleVariableTable) {
+        row.name.clear();
+        row.value.kind = RuleValue::Kind::Text;
+        row.value.text.clear();
+        row.value.number = 0;
+        row.extra.clear();
+    }
     RuleVariableCount = -1;
     fillRows();
     RuleVariableCount = BuiltinVariableLastRow;

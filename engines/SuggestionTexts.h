@@ -7,9 +7,9 @@
 #include <string>
 
 // The text of the code for the language tag, or "" when the file cannot be
-// read, the code is nowhere after the first section line, or its entry has
-// no text in that language. The first entry of the code after the section
-// line counts, whatever section it stands in; an entry ends at the next code
-// line or section line.
+// read, the code is nowhere after the section's own line, or its entry has
+// no text in that language. The first entry of the code after that line
+// counts, whatever section it stands in; an entry ends at the next code line
+// or section line.
 std::string LookupSuggestionText(const std::string& path, const std::string& section, const std::string& code,
                                  const std::string& languageTag);

@@ -47,7 +47,9 @@ std::string tableFor(Main& m, const KortHand& h) {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     fuzz = StartFuzzTable(argc, argv);
+    // Line ends as "\n" only, so the records are found by plain text search.
     shippedTable = FuzzTable::read(DefaultInstallFolder() + "LumraBidBase.txt");
+    std::erase(shippedTable, '\r');
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include "LogLines.h"
 #include "Main.h"
 #include "Rng.h"
+#include "TableColours.h"
 #include "ThinkingPause.h"
 #include "VbText.h"
 
@@ -110,7 +111,7 @@ void Main::BjudNext() {
     Timer1.Tag.clear();
     attBjuda = (attBjuda + 1) & 3;
     if (attBjuda == attSaka && gbHogstaBudet == 0) gbHogstaBudet = 5;
-    Label[static_cast<std::size_t>(attBjuda)].ForeColor = RGB(255, 255, 0);
+    Label[static_cast<std::size_t>(attBjuda)].ForeColor = kYellow;
     Hand[static_cast<std::size_t>(attBjuda)].bjud(gbHogstaBudet);  // ends in Run or the bid buttons
 }
 

@@ -13,7 +13,6 @@
 #include "VbText.h"
 
 namespace {
-
 // Stops the timer, gives it the interval and starts it again. An interval
 // of 0 or less would stop the timer for good, so the game could hang.
 void restartTimer(forms::Timer& t, int ms) {

@@ -15,12 +15,19 @@
 namespace {
 
 constexpr int kCell = 37;
+constexpr int kStripWidth = 10 * kCell + 3;  // ten cells and room for the pressed shift
 const QColor kTable(0, 128, 0);
+// Tells the debug marker from a screenshot the debug capture put in its place.
+const QString kMarkerKey = QStringLiteral("lumra-marker");
 
 using Picture = std::shared_ptr<const QImage>;
 
-QImage blank(int w, int h, const QColor& fill) {
-    QImage img(w, h, QImage::Format_RGB32);
+// A picture of w x h pixels drawn at a device pixel ratio: a painter on it
+// works in the picture's own pixels, so every drawing below is the same at
+// any ratio, and the ratio only adds detail.
+QImage blank(int w, int h, const QColor& fill, double ratio) {
+    QImage img(forms::DeviceSize(w, h, ratio), QImage::Format_RGB32);
+    img.setDevicePixelRatio(ratio);
     img.fill(fill);
     return img;
 }
@@ -48,8 +55,8 @@ QColor suitColour(int suit) { return suit == 1 || suit == 2 ? QColor(210, 20, 30
 
 // A round face on the table green, lit from the top left; pressed faces
 // are darker and sit a pixel lower.
-QImage roundFace(int size, const QColor& base, bool pressed) {
-    QImage img = blank(size, size, kTable);
+QImage roundFace(int size, const QColor& base, bool pressed, double ratio) {
+    QImage img = blank(size, size, kTable, ratio);
     QPainter p(&img);
     smooth(p);
     const double off = pressed ? 1.0 : 0.0;
@@ -68,8 +75,8 @@ QImage roundFace(int size, const QColor& base, bool pressed) {
     return img;
 }
 
-QImage squareFace(int size, const QColor& base, bool pressed) {
-    QImage img = blank(size, size, kTable);
+QImage squareFace(int size, const QColor& base, bool pressed, double ratio) {
+    QImage img = blank(size, size, kTable, ratio);
     QPainter p(&img);
     smooth(p);
     const double off = pressed ? 1.0 : 0.0;
@@ -89,13 +96,17 @@ QImage squareFace(int size, const QColor& base, bool pressed) {
 
 // ---- glyph strips ----
 
-QImage numberStrip(const QColor& ink, int shift) {
-    QImage img = blank(10 * kCell + 3, kCell, Qt::white);
+// Where cell k starts, in the strip's pixels: on a whole device pixel, the
+// one the raster operations start copying from.
+double cellLeft(int k, double ratio) { return forms::DevicePixel(kCell * k, ratio) / ratio; }
+
+QImage numberStrip(const QColor& ink, int shift, double ratio) {
+    QImage img = blank(kStripWidth, kCell, Qt::white, ratio);
     QPainter p(&img);
     smooth(p);
     p.setPen(ink);
     for (int k = 0; k < 10; ++k) {
-        const QRectF cell(kCell * k + shift, shift, kCell, kCell);
+        const QRectF cell(cellLeft(k, ratio) + shift, shift, kCell, kCell);
         if (k == 0) {
             p.fillRect(QRectF(cell.x() + 10, cell.y() + 17, 17, 4), ink);
             continue;
@@ -106,17 +117,17 @@ QImage numberStrip(const QColor& ink, int shift) {
     return img;
 }
 
-QImage buttonStrip(bool pressed) {
+QImage buttonStrip(bool pressed, double ratio) {
     const QColor faces[6] = {QColor(200, 200, 200), QColor(40, 200, 40),  QColor(150, 235, 150),
                              QColor(190, 220, 60),  QColor(255, 165, 40), QColor(230, 40, 40)};
-    QImage img = blank(6 * kCell, kCell, kTable);
+    QImage img = blank(6 * kCell, kCell, kTable, ratio);
     QPainter p(&img);
-    for (int k = 0; k < 6; ++k) p.drawImage(kCell * k, 0, roundFace(kCell, faces[k], pressed));
+    for (int k = 0; k < 6; ++k) p.drawImage(QPointF(cellLeft(k, ratio), 0), roundFace(kCell, faces[k], pressed, ratio));
     return img;
 }
 
-QImage strikeMark() {
-    QImage img = blank(kCell, kCell, Qt::white);
+QImage strikeMark(double ratio) {
+    QImage img = blank(kCell, kCell, Qt::white, ratio);
     QPainter p(&img);
     smooth(p);
     p.setPen(QPen(QColor(150, 0, 0), 3.5, Qt::SolidLine, Qt::RoundCap));
@@ -176,8 +187,8 @@ void drawIcon(QPainter& p, Icon icon, const QRectF& r, const QColor& ink) {
     p.restore();
 }
 
-QImage toolbarFace(Icon icon, const QColor& base, bool pressed) {
-    QImage img = roundFace(kCell, base, pressed);
+QImage toolbarFace(Icon icon, const QColor& base, bool pressed, double ratio) {
+    QImage img = roundFace(kCell, base, pressed, ratio);
     QPainter p(&img);
     smooth(p);
     const double off = pressed ? 1.0 : 0.0;
@@ -185,8 +196,8 @@ QImage toolbarFace(Icon icon, const QColor& base, bool pressed) {
     return img;
 }
 
-QImage colourButton(int suit, bool pressed) {
-    QImage img = squareFace(kCell, QColor(240, 240, 232), pressed);
+QImage colourButton(int suit, bool pressed, double ratio) {
+    QImage img = squareFace(kCell, QColor(240, 240, 232), pressed, ratio);
     QPainter p(&img);
     smooth(p);
     const double off = pressed ? 1.0 : 0.0;
@@ -196,9 +207,9 @@ QImage colourButton(int suit, bool pressed) {
     return img;
 }
 
-QImage chosenColour(int suit) {
+QImage chosenColour(int suit, double ratio) {
     const int size = 65;
-    QImage img = blank(size, size, kTable);
+    QImage img = blank(size, size, kTable, ratio);
     QPainter p(&img);
     smooth(p);
     p.setPen(QPen(QColor(200, 170, 60), 2));
@@ -210,9 +221,9 @@ QImage chosenColour(int suit) {
     return img;
 }
 
-QImage suggestSwitch(bool on) {
+QImage suggestSwitch(bool on, double ratio) {
     const int size = 26;
-    QImage img = roundFace(size, on ? QColor(255, 210, 40) : QColor(150, 150, 150), on);
+    QImage img = roundFace(size, on ? QColor(255, 210, 40) : QColor(150, 150, 150), on, ratio);
     QPainter p(&img);
     smooth(p);
     p.setPen(on ? QColor(120, 60, 0) : QColor(235, 235, 235));
@@ -243,10 +254,10 @@ void drawFigure(QPainter& p, const QPointF& foot, double height, const QColor& s
     p.drawChord(QRectF(head.x() - headR, head.y() - headR, 2 * headR, 2 * headR), 20 * 16, 140 * 16);
 }
 
-QImage seatPicture(int seat) {
+QImage seatPicture(int seat, double ratio) {
     const QColor shirts[4] = {QColor(40, 170, 60), QColor(240, 130, 20), QColor(120, 220, 120), QColor(200, 90, 20)};
     const QColor hair[4] = {QColor(90, 60, 30), QColor(220, 190, 80), QColor(40, 30, 20), QColor(130, 50, 20)};
-    QImage img = blank(kCell, kCell, kTable);
+    QImage img = blank(kCell, kCell, kTable, ratio);
     QPainter p(&img);
     smooth(p);
     p.setPen(QPen(QColor(0, 90, 0), 1));
@@ -256,8 +267,8 @@ QImage seatPicture(int seat) {
     return img;
 }
 
-QImage sidePicture(const QColor& shirt, const QColor& partner) {
-    QImage img = blank(53, 41, kTable);
+QImage sidePicture(const QColor& shirt, const QColor& partner, double ratio) {
+    QImage img = blank(53, 41, kTable, ratio);
     QPainter p(&img);
     smooth(p);
     drawFigure(p, QPointF(17, 40), 36, shirt, QColor(80, 50, 25));
@@ -265,26 +276,34 @@ QImage sidePicture(const QColor& shirt, const QColor& partner) {
     return img;
 }
 
-QImage packPicture() {
-    QImage img = blank(84, 116, kTable);
+// The back is drawn at 78 x 105 directly on a dense screen; at one device
+// pixel per pixel it is the library's back scaled, as it always was.
+QImage packBack(double ratio) {
+    if (ratio != 1.0) return CardPicture(-1, 1, 78, 105, ratio);
+    return CardBackPicture().scaled(78, 105, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage packPicture(double ratio) {
+    QImage img = blank(84, 116, kTable, ratio);
     QPainter p(&img);
     smooth(p);
-    const QImage back = CardBackPicture().scaled(78, 105, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage back = packBack(ratio);
     for (int i = 3; i >= 0; --i) {
         p.setPen(QPen(QColor(60, 60, 60), 1));
         p.setBrush(Qt::white);
         p.drawRoundedRect(QRectF(i * 1.5 + 0.5, i * 2.5 + 0.5, 78, 105), 4, 4);
     }
-    p.drawImage(0, 0, back);
+    p.drawImage(QPointF(0, 0), back);
     return img;
 }
 
-QImage debugPicture() {
-    QImage img = blank(49, 33, QColor(60, 60, 60));
+QImage debugPicture(double ratio) {
+    QImage img = blank(49, 33, QColor(60, 60, 60), ratio);
     QPainter p(&img);
     p.setPen(QColor(230, 230, 230));
     p.setFont(boldFont(11));
     p.drawText(QRect(0, 0, 49, 33), Qt::AlignCenter, QStringLiteral("DEBUG"));
+    img.setText(kMarkerKey, QStringLiteral("debug"));
     return img;
 }
 
@@ -297,48 +316,62 @@ void setFaces(forms::Image& up, forms::Image& dn, QImage upFace, QImage dnFace) 
 
 // A hidden glyph strip: its size follows its bitmap, so painting on it
 // never cuts the bitmap down.
-void setStrip(forms::PictureBox& box, QImage bitmap) {
-    box.Width = forms::PixelsToTwips(bitmap.width());
-    box.Height = forms::PixelsToTwips(bitmap.height());
+void setStrip(forms::PictureBox& box, QImage bitmap, int width, int height) {
+    box.Width = forms::PixelsToTwips(width);
+    box.Height = forms::PixelsToTwips(height);
     box.Surface = std::move(bitmap);
+}
+
+void drawTablePictures(Main& m) {
+    const double r = m.form.PixelRatio();
+    const int suitOf[4] = {0, 1, 2, 3};  // clubs, diamonds, hearts, spades
+    setFaces(m.ImgKlUp, m.ImgKlDn, colourButton(suitOf[0], false, r), colourButton(suitOf[0], true, r));
+    setFaces(m.ImgRuUp, m.ImgRuDn, colourButton(suitOf[1], false, r), colourButton(suitOf[1], true, r));
+    setFaces(m.ImgHjUp, m.ImgHjDn, colourButton(suitOf[2], false, r), colourButton(suitOf[2], true, r));
+    setFaces(m.ImgSpUp, m.ImgSpDn, colourButton(suitOf[3], false, r), colourButton(suitOf[3], true, r));
+    m.ImgKlChosen.Picture = share(chosenColour(0, r));
+    m.ImgRuChosen.Picture = share(chosenColour(1, r));
+    m.ImgHjChosen.Picture = share(chosenColour(2, r));
+    m.ImgSpChosen.Picture = share(chosenColour(3, r));
+
+    const QColor blue(40, 90, 200), grey(120, 120, 130), red(200, 40, 40), green(30, 150, 60);
+    setFaces(m.ImgReloadUp, m.ImgReloadDn, toolbarFace(Icon::Reload, grey, false, r),
+             toolbarFace(Icon::Reload, grey, true, r));
+    setFaces(m.ImgReplayUp, m.ImgReplayDn, toolbarFace(Icon::Replay, blue, false, r),
+             toolbarFace(Icon::Replay, blue, true, r));
+    setFaces(m.ImgContUp, m.ImgContDn, toolbarFace(Icon::Continue, green, false, r),
+             toolbarFace(Icon::Continue, green, true, r));
+    setFaces(m.ImgAboutUp, m.ImgAboutDn, toolbarFace(Icon::About, blue, false, r),
+             toolbarFace(Icon::About, blue, true, r));
+    setFaces(m.ImgExitUp, m.ImgExitDn, toolbarFace(Icon::Exit, red, false, r),
+             toolbarFace(Icon::Exit, red, true, r));
+    setFaces(m.ImgTraceUp, m.ImgTraceDn, toolbarFace(Icon::Trace, grey, false, r),
+             toolbarFace(Icon::Trace, grey, true, r));
+    // The up face shows the switch off; pressing it turns the suggestion on.
+    setFaces(m.ImgSuggestUp, m.ImgSuggestDn, suggestSwitch(false, r), suggestSwitch(true, r));
+
+    for (int s = 0; s < 4; ++s) m.ImgPlayer[s].Picture = share(seatPicture(s, r));
+    const Picture pack = share(packPicture(r));
+    for (forms::Image& img : m.PakkoImageXP) img.Picture = pack;
+    m.Image1.Picture = share(sidePicture(QColor(40, 170, 60), QColor(120, 220, 120), r));
+    m.Image2.Picture = share(sidePicture(QColor(240, 130, 20), QColor(200, 90, 20), r));
+    if (!m.ImgDebug.Picture || !m.ImgDebug.Picture->text(kMarkerKey).isEmpty())
+        m.ImgDebug.Picture = share(debugPicture(r));
+
+    setStrip(m.PBNumbersBlue, numberStrip(QColor(20, 40, 190), 0, r), kStripWidth, kCell);
+    setStrip(m.PBNumbersBlack, numberStrip(QColor(0, 0, 0), 0, r), kStripWidth, kCell);
+    setStrip(m.PBNumbersGoldDN, numberStrip(QColor(255, 215, 60), 1, r), kStripWidth, kCell);
+    setStrip(m.PBNumbersBlackDN, numberStrip(QColor(0, 0, 0), 1, r), kStripWidth, kCell);
+    setStrip(m.PBButtonsBackground, buttonStrip(false, r), 6 * kCell, kCell);
+    setStrip(m.PBButtonsBackgroundDN, buttonStrip(true, r), 6 * kCell, kCell);
+    setStrip(m.PBStrike, strikeMark(r), kCell, kCell);
 }
 
 }  // namespace
 
 void AssignTablePictures(Main& m) {
-    const int suitOf[4] = {0, 1, 2, 3};  // clubs, diamonds, hearts, spades
-    setFaces(m.ImgKlUp, m.ImgKlDn, colourButton(suitOf[0], false), colourButton(suitOf[0], true));
-    setFaces(m.ImgRuUp, m.ImgRuDn, colourButton(suitOf[1], false), colourButton(suitOf[1], true));
-    setFaces(m.ImgHjUp, m.ImgHjDn, colourButton(suitOf[2], false), colourButton(suitOf[2], true));
-    setFaces(m.ImgSpUp, m.ImgSpDn, colourButton(suitOf[3], false), colourButton(suitOf[3], true));
-    m.ImgKlChosen.Picture = share(chosenColour(0));
-    m.ImgRuChosen.Picture = share(chosenColour(1));
-    m.ImgHjChosen.Picture = share(chosenColour(2));
-    m.ImgSpChosen.Picture = share(chosenColour(3));
-
-    const QColor blue(40, 90, 200), grey(120, 120, 130), red(200, 40, 40), green(30, 150, 60);
-    setFaces(m.ImgReloadUp, m.ImgReloadDn, toolbarFace(Icon::Reload, grey, false), toolbarFace(Icon::Reload, grey, true));
-    setFaces(m.ImgReplayUp, m.ImgReplayDn, toolbarFace(Icon::Replay, blue, false), toolbarFace(Icon::Replay, blue, true));
-    setFaces(m.ImgContUp, m.ImgContDn, toolbarFace(Icon::Continue, green, false),
-             toolbarFace(Icon::Continue, green, true));
-    setFaces(m.ImgAboutUp, m.ImgAboutDn, toolbarFace(Icon::About, blue, false), toolbarFace(Icon::About, blue, true));
-    setFaces(m.ImgExitUp, m.ImgExitDn, toolbarFace(Icon::Exit, red, false), toolbarFace(Icon::Exit, red, true));
-    setFaces(m.ImgTraceUp, m.ImgTraceDn, toolbarFace(Icon::Trace, grey, false), toolbarFace(Icon::Trace, grey, true));
-    // The up face shows the switch off; pressing it turns the suggestion on.
-    setFaces(m.ImgSuggestUp, m.ImgSuggestDn, suggestSwitch(false), suggestSwitch(true));
-
-    for (int s = 0; s < 4; ++s) m.ImgPlayer[s].Picture = share(seatPicture(s));
-    const Picture pack = share(packPicture());
-    for (forms::Image& img : m.PakkoImageXP) img.Picture = pack;
-    m.Image1.Picture = share(sidePicture(QColor(40, 170, 60), QColor(120, 220, 120)));
-    m.Image2.Picture = share(sidePicture(QColor(240, 130, 20), QColor(200, 90, 20)));
-    m.ImgDebug.Picture = share(debugPicture());
-
-    setStrip(m.PBNumbersBlue, numberStrip(QColor(20, 40, 190), 0));
-    setStrip(m.PBNumbersBlack, numberStrip(QColor(0, 0, 0), 0));
-    setStrip(m.PBNumbersGoldDN, numberStrip(QColor(255, 215, 60), 1));
-    setStrip(m.PBNumbersBlackDN, numberStrip(QColor(0, 0, 0), 1));
-    setStrip(m.PBButtonsBackground, buttonStrip(false));
-    setStrip(m.PBButtonsBackgroundDN, buttonStrip(true));
-    setStrip(m.PBStrike, strikeMark());
+    drawTablePictures(m);
+    // Moved to a screen of another density (or shown at last): the same
+    // pictures, drawn anew at its pixel ratio.
+    m.form.PixelRatioChanged = [&m] { drawTablePictures(m); };
 }

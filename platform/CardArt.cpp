@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
 #include <map>
 #include <mutex>
 #include <tuple>
@@ -161,9 +162,9 @@ void paintBack(QPainter& p) {
     p.drawPath(inner);
 }
 
-// Renders one card at a size; mode 0 face, 1 back, 2 highlighted (the face
-// in inverted colours).
-QImage render(int card, int mode, int w, int h) {
+// Renders one card at a size in device pixels; mode 0 face, 1 back, 2
+// highlighted (the face in inverted colours).
+QImage render(int card, int mode, int w, int h, double ratio) {
     QImage img(w, h, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -174,17 +175,23 @@ QImage render(int card, int mode, int w, int h) {
     else paintFace(p, card);
     p.end();
     if (mode == 2) img.invertPixels(QImage::InvertRgb);
-    return img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage out = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(ratio);
+    return out;
 }
 
-const QImage& cached(int card, int mode, int w, int h) {
+int devicePixels(int pixels, double ratio) { return static_cast<int>(std::lround(pixels * ratio)); }
+
+const QImage& cached(int card, int mode, int w, int h, double ratio) {
     static std::mutex lock;
-    static std::map<std::tuple<int, int, int, int>, QImage> cache;
+    static std::map<std::tuple<int, int, int, int, double>, QImage> cache;
     if (mode == 1) card = -1;  // every back is the same
+    if (!(ratio > 0)) ratio = 1.0;
     std::lock_guard<std::mutex> guard(lock);
-    auto key = std::make_tuple(card, mode, w, h);
+    auto key = std::make_tuple(card, mode, w, h, ratio);
     auto it = cache.find(key);
-    if (it == cache.end()) it = cache.emplace(key, render(card, mode, w, h)).first;
+    if (it == cache.end())
+        it = cache.emplace(key, render(card, mode, devicePixels(w, ratio), devicePixels(h, ratio), ratio)).first;
     return it->second;
 }
 
@@ -250,23 +257,27 @@ bool cdtInit(int* width, int* height) {
 
 void cdtTerm() {}
 
-QImage CardFaceImage(int card, int mode) {
+QImage CardFaceImage(int card, int mode, double ratio) {
     if (!validMode(mode)) mode = 0;
-    return cached(card, mode, kW, kH);
+    return cached(card, mode, kW, kH, ratio);
 }
 
-const QImage& CardBackPicture() { return cached(-1, 1, kW, kH); }
+const QImage& CardBackPicture(double ratio) { return cached(-1, 1, kW, kH, ratio); }
+
+const QImage& CardPicture(int card, int mode, int width, int height, double ratio) {
+    return cached(card, validMode(mode) ? mode : 0, width, height, ratio);
+}
 
 bool cdtDraw(QImage* dc, int x, int y, int card, int mode, std::uint32_t /*color*/) {
     if (!dc || dc->isNull() || !validMode(mode)) return false;
     QPainter p(dc);
-    p.drawImage(x, y, cached(card, mode, kW, kH));
+    p.drawImage(QPointF(x, y), cached(card, mode, kW, kH, dc->devicePixelRatio()));
     return true;
 }
 
 bool cdtDrawExt(QImage* dc, int x, int y, int dx, int dy, int card, int mode, std::uint32_t /*color*/) {
     if (!dc || dc->isNull() || !validMode(mode) || dx <= 0 || dy <= 0 || dx > 4 * kW || dy > 4 * kH) return false;
     QPainter p(dc);
-    p.drawImage(x, y, cached(card, mode, dx, dy));
+    p.drawImage(QPointF(x, y), cached(card, mode, dx, dy, dc->devicePixelRatio()));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "VbText.h"
 
@@ -27,18 +28,46 @@ bool Control::Contains(int px, int py) const {
            py < PixelTop() + PixelHeight();
 }
 
+QSize DeviceSize(int width, int height, double ratio) {
+    return QSize(static_cast<int>(std::ceil(width * ratio - 1e-9)), static_cast<int>(std::ceil(height * ratio - 1e-9)));
+}
+
+int DevicePixel(int pixel, double ratio) { return static_cast<int>(std::lround(pixel * ratio)); }
+
 void Control::Refresh() {
+    refreshed();
     if (form_) form_->RefreshNow();
+}
+
+double Control::PixelRatio() const { return form_ ? form_->PixelRatio() : 1.0; }
+
+const QImage& UserControl::PaintedSurface() const {
+    if (stale_ || Surface.isNull() || Surface.devicePixelRatio() != PixelRatio()) {
+        stale_ = false;
+        // Drawing fills a cache of what the control shows; every control is
+        // a member of its window, never a const object.
+        const_cast<UserControl*>(this)->Paint();
+    }
+    return Surface;
+}
+
+void Form::SetPixelRatio(double ratio) {
+    if (!(ratio > 0) || ratio == pixelRatio_) return;
+    pixelRatio_ = ratio;
+    if (PixelRatioChanged) PixelRatioChanged();
 }
 
 void PictureBox::EnsureSurface() {
     const int w = std::max(1, PixelWidth()), h = std::max(1, PixelHeight());
-    if (!Surface.isNull() && Surface.width() == w && Surface.height() == h) return;
-    QImage next(w, h, QImage::Format_RGB32);
+    const double ratio = PixelRatio();
+    const QSize device = DeviceSize(w, h, ratio);
+    if (!Surface.isNull() && Surface.size() == device && Surface.devicePixelRatio() == ratio) return;
+    QImage next(device, QImage::Format_RGB32);
+    next.setDevicePixelRatio(ratio);
     next.fill(QColor::fromRgb(BackColor));
     if (!Surface.isNull()) {
         QPainter p(&next);
-        p.drawImage(0, 0, Surface);
+        p.drawImage(QPointF(0, 0), Surface);
     }
     Surface = std::move(next);
 }
@@ -53,14 +82,24 @@ void PictureBox::PaintPicture(const QImage& srcImage, int dx, int dy, int w, int
     if (srcImage.isNull() || w <= 0 || h <= 0 || (form() && form()->Unseen)) return;
     const QImage src = srcImage.format() == QImage::Format_RGB32 ? srcImage
                                                                   : srcImage.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
-        const int ty = dy + y, fy = sy + y;
-        if (ty < 0 || ty >= Surface.height() || fy < 0 || fy >= src.height()) continue;
+    // The rectangles in device pixels; a source at another ratio than the
+    // surface is sampled at the nearest device pixel.
+    const double to_r = Surface.devicePixelRatio(), from_r = src.devicePixelRatio();
+    const double step = from_r / to_r;
+    const int x0 = DevicePixel(dx, to_r), x1 = DevicePixel(dx + w, to_r);
+    const int y0 = DevicePixel(dy, to_r), y1 = DevicePixel(dy + h, to_r);
+    const int fx0 = DevicePixel(sx, from_r), fy0 = DevicePixel(sy, from_r);
+    auto fromPixel = [step](int first, int offset) {
+        return first + (step == 1.0 ? offset : static_cast<int>(std::floor(offset * step)));
+    };
+    for (int ty = std::max(0, y0); ty < std::min(y1, Surface.height()); ++ty) {
+        const int fy = fromPixel(fy0, ty - y0);
+        if (fy < 0 || fy >= src.height()) continue;
         const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(fy));
         QRgb* to = reinterpret_cast<QRgb*>(Surface.scanLine(ty));
-        for (int x = 0; x < w; ++x) {
-            const int tx = dx + x, fx = sx + x;
-            if (tx < 0 || tx >= Surface.width() || fx < 0 || fx >= src.width()) continue;
+        for (int tx = std::max(0, x0); tx < std::min(x1, Surface.width()); ++tx) {
+            const int fx = fromPixel(fx0, tx - x0);
+            if (fx < 0 || fx >= src.width()) continue;
             to[tx] = op == RasterOp::Copy ? (from[fx] | 0xff000000u) : ((to[tx] & from[fx]) | 0xff000000u);
         }
     }

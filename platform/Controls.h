@@ -64,8 +64,16 @@ public:
     Layer layer() const { return layer_; }
     virtual bool MouseInPixels() const { return false; }
     Form* form() const { return form_; }
-    // Repaints the control at once (when a view shows the form).
+    // Asks whoever shows the form to show the control anew at once. A control
+    // that draws itself does its drawing when it is next painted, so a form
+    // nobody shows draws nothing.
     void Refresh();
+    // Device pixels per form pixel on the screen that shows the form (1 when
+    // nobody shows it): surfaces and pictures are drawn at it.
+    double PixelRatio() const;
+
+protected:
+    virtual void refreshed() {}
 
 private:
     friend class Form;
@@ -106,14 +114,19 @@ class PictureBox : public Control {
 public:
     PictureBox() : Control(Layer::Windowed) {}
     Rgb BackColor = RGB(0, 128, 0);
-    QImage Surface;  // Format_RGB32, sized by EnsureSurface
+    // Format_RGB32, sized by EnsureSurface: the control's pixel size times
+    // the pixel ratio, with that device pixel ratio set.
+    QImage Surface;
 
-    // Makes the surface the control's pixel size (keeps what fits), filled
-    // with the back colour where new.
+    // Makes the surface the control's pixel size at the form's pixel ratio
+    // (keeps what fits, redrawn at the new ratio), filled with the back
+    // colour where new.
     void EnsureSurface();
     void Cls();
     // Paints a source rectangle onto the surface at (dx, dy) with a raster
-    // operation; both rectangles are clipped to their bitmaps.
+    // operation; both rectangles are clipped to their bitmaps. Positions and
+    // sizes are form pixels; the operation works on every device pixel, so a
+    // source drawn at the surface's pixel ratio lands pixel for pixel.
     void PaintPicture(const QImage& src, int dx, int dy, int w, int h, int sx, int sy, RasterOp op);
     void PaintPicture(const PictureBox& src, int dx, int dy, int w, int h, int sx, int sy, RasterOp op) {
         PaintPicture(src.Surface, dx, dy, w, h, sx, sy, op);
@@ -150,13 +163,28 @@ public:
 };
 
 // A windowed control that draws itself on its own surface (the card
-// controls). Paint() is called by Refresh and whenever the view asks.
+// controls). Paint() draws the surface; it runs when the control is shown
+// after a Refresh, or at another pixel ratio, and not before.
 class UserControl : public Control {
 public:
     UserControl() : Control(Layer::Windowed) {}
     QImage Surface;
     bool MouseInPixels() const override { return true; }
     virtual void Paint() {}
+    // The surface, drawn first when a refresh left it out of date.
+    const QImage& PaintedSurface() const;
+    // Counts the refreshes, so a view sees that the control changed.
+    std::uint64_t Refreshes() const { return refreshes_; }
+
+protected:
+    void refreshed() override {
+        ++refreshes_;
+        stale_ = true;
+    }
+
+private:
+    std::uint64_t refreshes_ = 0;
+    mutable bool stale_ = true;
 };
 
 // The window: its controls in z-order and the mouse routing between them.
@@ -193,21 +221,36 @@ public:
         if (OnCloseRequest) OnCloseRequest();
     }
 
-    // Set by a view to repaint at once; empty when headless.
+    // Set by a view to repaint what changed at once; empty when headless.
     std::function<void()> RepaintNow;
     // Set for a form that nobody will see and whose surfaces nobody reads (a
-    // game played headless for figures): the controls then skip painting
-    // their surfaces. A view that shows the form clears it.
+    // game played headless for figures): picture boxes then skip painting
+    // their surfaces (hands draw only when shown in any case). A view that
+    // shows the form clears it.
     bool Unseen = false;
     void RefreshNow() {
         if (RepaintNow) RepaintNow();
     }
+
+    // Device pixels per form pixel, set by the view from its screen. A
+    // change tells PixelRatioChanged, so pictures drawn for the form can be
+    // drawn again at the new ratio.
+    double PixelRatio() const { return pixelRatio_; }
+    void SetPixelRatio(double ratio);
+    std::function<void()> PixelRatioChanged;
 
 private:
     static void localPoint(const Control& c, int px, int py, float& x, float& y);
     std::vector<Control*> controls_;
     Control* captured_ = nullptr;
     bool capturedForm_ = false;
+    double pixelRatio_ = 1.0;
 };
+
+// The device size of a surface of a pixel size at a pixel ratio: whole
+// device pixels covering it.
+QSize DeviceSize(int width, int height, double ratio);
+// A form-pixel position on a surface at a pixel ratio, as a device pixel.
+int DevicePixel(int pixel, double ratio);
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <cstring>
 
 #include "Controls.h"
 
@@ -43,6 +44,10 @@ void paintLabel(QPainter& p, const Label& l) {
     p.restore();
 }
 
+// The picture at its own size in form pixels (a picture drawn for a
+// high-density screen holds more device pixels than that).
+QSize logicalSize(const QImage& img) { return img.deviceIndependentSize().toSize(); }
+
 void paintImage(QPainter& p, const Image& img) {
     if (!img.Picture || img.Picture->isNull()) return;
     if (img.Stretch) {
@@ -51,7 +56,7 @@ void paintImage(QPainter& p, const Image& img) {
         p.drawImage(pixelRect(img), *img.Picture);
         p.restore();
     } else {
-        p.drawImage(img.PixelLeft(), img.PixelTop(), *img.Picture);
+        p.drawImage(QPointF(img.PixelLeft(), img.PixelTop()), *img.Picture);
     }
 }
 
@@ -62,7 +67,30 @@ void paintSurface(QPainter& p, const Control& c, const QImage& surface, Rgb back
         p.fillRect(r, toColor(back));
         return;
     }
-    p.drawImage(r.topLeft(), surface, QRect(0, 0, r.width(), r.height()));
+    const double ratio = surface.devicePixelRatio();
+    if (ratio == 1.0) {
+        p.drawImage(r.topLeft(), surface, QRect(0, 0, r.width(), r.height()));
+        return;
+    }
+    const QSizeF shown(std::min<double>(r.width(), surface.width() / ratio),
+                       std::min<double>(r.height(), surface.height() / ratio));
+    p.drawImage(QRectF(r.topLeft(), shown), surface, QRectF(QPointF(0, 0), shown * ratio));
+}
+
+QFont listFont() {
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(11);
+    return f;
+}
+
+// How many of the newest lines the list box shows.
+int listRows(const ListBox& lb, int lineHeight) {
+    return std::max(1, (lb.PixelHeight() - 4) / std::max(1, lineHeight));
+}
+
+int listLineHeight() {
+    static const int height = QFontMetrics(listFont()).height();
+    return height;
 }
 
 void paintListBox(QPainter& p, const ListBox& lb) {
@@ -70,12 +98,11 @@ void paintListBox(QPainter& p, const ListBox& lb) {
     p.fillRect(r, toColor(lb.BackColor));
     p.save();
     p.setClipRect(r);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(11);
+    const QFont f = listFont();
     p.setFont(f);
     p.setPen(toColor(lb.ForeColor));
     const int lineH = QFontMetrics(f).height();
-    const int rows = std::max(1, (r.height() - 4) / std::max(1, lineH));
+    const int rows = listRows(lb, lineH);
     // The newest lines are the ones worth seeing.
     const int first = std::max(0, lb.ListCount() - rows);
     int y = r.top() + 2;
@@ -135,7 +162,8 @@ void PaintControl(QPainter& p, const Control& c) {
     if (const auto* l = dynamic_cast<const Label*>(&c)) return paintLabel(p, *l);
     if (const auto* i = dynamic_cast<const Image*>(&c)) return paintImage(p, *i);
     if (const auto* pb = dynamic_cast<const PictureBox*>(&c)) return paintSurface(p, c, pb->Surface, pb->BackColor);
-    if (const auto* uc = dynamic_cast<const UserControl*>(&c)) return paintSurface(p, c, uc->Surface, RGB(0, 128, 0));
+    if (const auto* uc = dynamic_cast<const UserControl*>(&c))
+        return paintSurface(p, c, uc->PaintedSurface(), RGB(0, 128, 0));
     if (const auto* lb = dynamic_cast<const ListBox*>(&c)) return paintListBox(p, *lb);
     if (const auto* b = dynamic_cast<const CommandButton*>(&c)) return paintButton(p, *b);
     if (const auto* ln = dynamic_cast<const Line*>(&c)) return paintLine(p, *ln);
@@ -145,6 +173,72 @@ void PaintForm(QPainter& p, const Form& form) {
     p.fillRect(QRect(0, 0, TwipsToPixels(form.ClientWidth), TwipsToPixels(form.ClientHeight)),
                toColor(form.BackColor));
     for (const Control* c : form.PaintOrder()) PaintControl(p, *c);
+}
+
+void PaintForm(QPainter& p, const Form& form, const QRect& area) {
+    const QRect client(0, 0, TwipsToPixels(form.ClientWidth), TwipsToPixels(form.ClientHeight));
+    p.fillRect(client & area, toColor(form.BackColor));
+    for (const Control* c : form.PaintOrder())
+        if (c->Visible && PaintedRect(*c).intersects(area)) PaintControl(p, *c);
+}
+
+QRect PaintedRect(const Control& c) {
+    if (const auto* ln = dynamic_cast<const Line*>(&c)) {
+        const QPoint a(TwipsToPixels(ln->X1), TwipsToPixels(ln->Y1)), b(TwipsToPixels(ln->X2), TwipsToPixels(ln->Y2));
+        return QRect(a, b).normalized().adjusted(-1, -1, 1, 1);
+    }
+    const QRect box = pixelRect(c);
+    if (const auto* img = dynamic_cast<const Image*>(&c); img && !img->Stretch && img->Picture)
+        return box | QRect(box.topLeft(), logicalSize(*img->Picture));
+    return box;
+}
+
+namespace {
+
+template <typename T>
+void put(std::string& out, const T& value) {
+    char bytes[sizeof(T)];
+    std::memcpy(bytes, &value, sizeof(T));
+    out.append(bytes, sizeof(T));
+}
+
+void put(std::string& out, const std::string& text) {
+    put(out, text.size());
+    out += text;
+}
+
+}  // namespace
+
+void AppendLook(const Control& c, std::string& out) {
+    if (const auto* l = dynamic_cast<const Label*>(&c)) {
+        put(out, l->Caption);
+        put(out, l->ForeColor);
+        put(out, l->BackColor);
+        put(out, l->HaloColor);
+        put(out, l->FontPointSize);
+        const int flags = (l->BackOpaque ? 1 : 0) | (l->FontBold ? 2 : 0) | (l->TextHalo ? 4 : 0) |
+                          (static_cast<int>(l->TextAlign) << 3);
+        put(out, flags);
+    } else if (const auto* i = dynamic_cast<const Image*>(&c)) {
+        put(out, i->Picture.get());
+        put(out, i->Picture ? i->Picture->cacheKey() : 0);
+        put(out, i->Stretch);
+    } else if (const auto* pb = dynamic_cast<const PictureBox*>(&c)) {
+        put(out, pb->Surface.cacheKey());
+        put(out, pb->BackColor);
+    } else if (const auto* uc = dynamic_cast<const UserControl*>(&c)) {
+        put(out, uc->Refreshes());
+    } else if (const auto* lb = dynamic_cast<const ListBox*>(&c)) {
+        put(out, lb->ForeColor);
+        put(out, lb->BackColor);
+        const int first = std::max(0, lb->ListCount() - listRows(*lb, listLineHeight()));
+        put(out, first);
+        for (int k = first; k < lb->ListCount(); ++k) put(out, lb->Items[static_cast<std::size_t>(k)]);
+    } else if (const auto* b = dynamic_cast<const CommandButton*>(&c)) {
+        put(out, b->Caption);
+    } else if (const auto* ln = dynamic_cast<const Line*>(&c)) {
+        put(out, ln->BorderColor);
+    }
 }
 
 QImage RenderForm(const Form& form, double scale) {

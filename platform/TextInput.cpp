@@ -8,17 +8,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "VbText.h"
+
 namespace {
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDelimiter(char c) { return c == ',' || isLineEnd(c); }
-
-std::string_view trimmed(std::string_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && isBlank(s[b])) ++b;
-    while (e > b && isBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
-}
 
 // A character that stands for itself wherever it is in a field, so that a
 // field made of such characters can be found by its text alone.
@@ -180,7 +175,7 @@ std::string_view TextInput::ListInputView() {
     } else {
         std::size_t end = pos_;
         while (end < text_.size() && !isDelimiter(text_[end])) ++end;
-        field = trimmed(text_.substr(pos_, end - pos_));
+        field = TrimView(text_.substr(pos_, end - pos_));
         pos_ = end;
     }
     pos_ = pastDelimiter(pos_);

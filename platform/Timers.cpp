@@ -37,6 +37,11 @@ std::int64_t TimerScheduler::AdvanceToNextTick() {
     return step;
 }
 
+std::int64_t TimerScheduler::TimeToNextTick() const {
+    const Timer* t = nextDue(INT64_MAX);
+    return t ? std::max<std::int64_t>(t->due_ - now_, 0) : -1;
+}
+
 Timer::Timer(TimerScheduler& scheduler, int intervalMs, bool enabled)
     : scheduler_(&scheduler), interval_(intervalMs), enabled_(enabled) {
     scheduler.timers_.push_back(this);

@@ -29,6 +29,9 @@ public:
     // Runs ticks until the next tick of any timer has happened; returns the
     // time it moved on, or -1 when no timer is enabled.
     std::int64_t AdvanceToNextTick();
+    // The time until the next tick of any timer (0 when one is due), or -1
+    // when no timer is enabled.
+    std::int64_t TimeToNextTick() const;
     std::int64_t Now() const { return now_; }
 
     void Pause() { ++paused_; }

@@ -75,9 +75,4 @@ short ClampToInt16(long long v) {
     return static_cast<short>(v);
 }
 
-std::string Trim(std::string_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
-    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
-    return std::string(s.substr(b, e - b));
-}
+std::string Trim(std::string_view s) { return std::string(TrimView(s)); }

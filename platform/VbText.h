@@ -5,6 +5,7 @@
 // decimal point, and the leading-number reader. None of these depend on the
 // C locale, which a GUI toolkit may change.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -29,3 +30,10 @@ long long IntDiv(double a, double b);
 short ClampToInt16(long long v);
 // Trims blanks and tabs at both ends.
 std::string Trim(std::string_view s);
+// The same without a copy: a view into s.
+inline std::string_view TrimView(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
+    return s.substr(b, e - b);
+}

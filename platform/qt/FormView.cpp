@@ -12,11 +12,8 @@ FormView::FormView(forms::Form& form, QWidget* parent) : QWidget(parent), form_(
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
     form_.Unseen = false;
-    form_.RepaintNow = [this] {
-        // A control asked to be shown at once; inside a paint, later.
-        if (painting_ || !isVisible()) update();
-        else repaint();
-    };
+    form_.RepaintNow = [this] { showChanges(true); };
+    syncPixelRatio();
     syncCaption();
 }
 
@@ -45,31 +42,54 @@ void FormView::syncCaption() {
     if (windowTitle() != caption) setWindowTitle(caption);
 }
 
-void FormView::paintEvent(QPaintEvent*) {
+void FormView::syncPixelRatio() {
+    const double ratio = devicePixelRatioF();
+    if (ratio == form_.PixelRatio()) return;
+    form_.SetPixelRatio(ratio);
+    tracker_.Forget();
+    update();
+}
+
+void FormView::showChanges(bool now) {
+    syncCaption();
+    const QRegion changed = tracker_.Changes(form_);
+    if (changed.isEmpty()) return;
+    // A control asked to be shown at once; inside a paint, later.
+    if (now && !painting_ && isVisible()) repaint(changed);
+    else update(changed);
+}
+
+void FormView::paintEvent(QPaintEvent* e) {
+    syncPixelRatio();
     painting_ = true;
     QPainter p(this);
-    forms::PaintForm(p, form_);
+    forms::PaintForm(p, form_, e->rect());
     p.end();
     painting_ = false;
-    syncCaption();
+}
+
+bool FormView::event(QEvent* e) {
+    // Moved to a screen of another density: everything is drawn anew.
+    if (e->type() == QEvent::ScreenChangeInternal) syncPixelRatio();
+    return QWidget::event(e);
 }
 
 void FormView::mousePressEvent(QMouseEvent* e) {
     const QPoint pt = e->position().toPoint();
     form_.PressMouse(pt.x(), pt.y(), ButtonNumber(e->button()), ShiftState(e->modifiers()));
-    update();
+    ShowChanges();
 }
 
 void FormView::mouseReleaseEvent(QMouseEvent* e) {
     const QPoint pt = e->position().toPoint();
     form_.ReleaseMouse(pt.x(), pt.y(), ButtonNumber(e->button()), ShiftState(e->modifiers()));
-    update();
+    ShowChanges();
 }
 
 void FormView::mouseDoubleClickEvent(QMouseEvent* e) {
     const QPoint pt = e->position().toPoint();
     form_.DoubleClick(pt.x(), pt.y());
-    update();
+    ShowChanges();
 }
 
 void FormView::closeEvent(QCloseEvent* e) {

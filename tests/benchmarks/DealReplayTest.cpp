@@ -10,6 +10,7 @@
 #include <set>
 #include <sstream>
 
+#include "DealRecorder.h"
 #include "DealReplay.h"
 #include "PlayState.h"
 #include "Rng.h"
@@ -32,12 +33,6 @@ std::string playLine(int seat, int rank) {
     return std::string(seats[seat & 3]) + " plays: " + faces[rank];
 }
 
-bool tableIsClear(const Main& m) {
-    for (const KortHand& pile : m.Bord)
-        if (pile.AntalKort() > 0) return false;
-    return true;
-}
-
 // Deals at the table with the files of the folder (the shipped ones when
 // empty); the rules' chances are pinned during trick play so that a replay
 // can meet the same.
@@ -54,7 +49,7 @@ std::vector<TablePlay> playAtTheTable(std::uint64_t seed, std::size_t deals, con
     });
     driver.runUntil(
         [&] {
-            if (m.myGameStatus == 7 && !inPlay && tableIsClear(m)) {
+            if (m.myGameStatus == 7 && !inPlay && TableIsClear(m)) {
                 played.push_back({CaptureTrickPlayStart(m, seed), {}, {}});
                 inPlay = true;
                 SetRandomSource([] { return 0.5f; });

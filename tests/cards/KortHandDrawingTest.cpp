@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <deque>
 #include <stdexcept>
 #include <string>
-#include <deque>
 #include <vector>
 
 #include "CardArt.h"
@@ -193,13 +193,13 @@ TEST_F(HandDrawing, ComputerHandsDrawBacksAndTheOutOfPlayPileSmallFaces) {
     const QImage& back = CardBackPicture();
     // The top card of the column shows alone from y 0 to 32.
     for (const QPoint pt : {QPoint(10, 10), QPoint(35, 20), QPoint(60, 28)})
-        EXPECT_EQ(west.Surface.pixelColor(pt), back.pixelColor(pt)) << pt.x() << "," << pt.y();
+        EXPECT_EQ(west.PaintedSurface().pixelColor(pt), back.pixelColor(pt)) << pt.x() << "," << pt.y();
 
     KortHand& killed = t.m().KortKilled;
     killed.VisaHanden = 1;
     fill(killed, 1, 0);  // the ace of clubs
     // A small face is white at its middle, a back would be blue.
-    const QColor mid = killed.Surface.pixelColor(26, 60);
+    const QColor mid = killed.PaintedSurface().pixelColor(26, 60);
     EXPECT_GT(mid.blue(), 200);
     EXPECT_GT(mid.red(), 200);
 }
@@ -209,8 +209,8 @@ TEST_F(HandDrawing, OnlyCardsToShowAreDrawn) {
     north.SetCardsToShow(2);
     fill(north, 3, 0);
     // The second card ends at x 107; a third would reach to x 142.
-    EXPECT_EQ(north.Surface.pixelColor(120, 40), QColor(0, 128, 0));
-    EXPECT_NE(north.Surface.pixelColor(40, 40), QColor(0, 128, 0));
+    EXPECT_EQ(north.PaintedSurface().pixelColor(120, 40), QColor(0, 128, 0));
+    EXPECT_NE(north.PaintedSurface().pixelColor(40, 40), QColor(0, 128, 0));
 }
 
 TEST_F(HandDrawing, ClickOnANonTrumpLowersCardsHidesTheSuggestionAndPlaysNothing) {
@@ -279,10 +279,9 @@ TEST_F(HandDrawing, ClicksOnComputerHandsAndPilesGoOn) {
     EXPECT_EQ(m.Timer1.Tag, "WAIT_KOR");
 }
 
-}  // namespace
-
-namespace {
-// A table nobody sees paints no pictures; once it is seen, a refresh paints.
+// A table nobody sees paints no pictures into its picture boxes, and a
+// refresh leaves a hand's cards undrawn; once the table is seen, the boxes
+// paint again and a hand shown draws its cards.
 TEST_F(HandDrawing, AnUnseenTablePaintsNoPictures) {
     Main& m = t.m();
     m.form.Unseen = true;
@@ -296,9 +295,11 @@ TEST_F(HandDrawing, AnUnseenTablePaintsNoPictures) {
     EXPECT_EQ(button.Surface.pixelColor(18, 18), QColor::fromRgb(button.BackColor));
 
     m.form.Unseen = false;
-    north.refresh();
-    EXPECT_NE(north.Surface.pixelColor(40, 40), QColor(0, 128, 0));
+    const QImage& shown = north.PaintedSurface();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_NE(shown.pixelColor(40, 40), QColor(0, 128, 0));
     button.PaintPicture(m.PBNumbersBlue, 0, 0, 37, 37, 0, 0, forms::RasterOp::Copy);
     EXPECT_EQ(button.Surface.pixel(18, 18), m.PBNumbersBlue.Surface.pixel(18, 18) | 0xff000000u);
 }
+
 }  // namespace

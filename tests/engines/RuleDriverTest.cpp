@@ -1,5 +1,7 @@
 // The play-rule file at the top level: records, the two kinds of rules, the
 // default play, and what a faulty file does.
+#include <iterator>
+
 #include "RuleTestFixture.h"
 
 namespace {
@@ -44,11 +46,14 @@ TEST_F(Driver, RankNamesAndValuesCodeEachOther) {
     }
     EXPECT_TRUE(messages().empty());
     // Names are exact: no case folding, no blanks, no numbers for the fives.
-    for (const char* other : {"5", "a", "j", "1", "01", "10 ", " A", "AA", "100"}) {
+    // Each unknown name is reported.
+    const char* others[] = {"5", "a", "j", "1", "01", "10 ", " A", "AA", "100"};
+    for (const char* other : others) {
         EXPECT_EQ(RankValueOf(other), 0) << other;
         EXPECT_FALSE(IsRankName(other)) << other;
     }
-    EXPECT_EQ(messages().size(), 9u);
+    ASSERT_EQ(messages().size(), std::size(others));
+    EXPECT_EQ(messages().front(), "Unknown card 5");
 }
 
 TEST_F(Driver, EveryRuleStartsWithFreshVariablesAndCandidates) {

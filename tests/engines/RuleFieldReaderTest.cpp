@@ -125,4 +125,43 @@ TEST(RuleFieldReader, ReadsAsTheTextSplitPlainlyOnRandomTexts) {
     }
 }
 
+// After a skip, the reader stands where reading field by field leaves it:
+// the same field found, the same fields after it, the same rest of a line.
+TEST(RuleFieldReader, SkippingToAFieldReadsAsFieldByFieldOnRandomTexts) {
+    const std::vector<std::string> pieces = {"END", "EN", "x", ",", ",", " ", "\t", "\r", "\n", "\r\n", "\"", "\x1a"};
+    std::uint32_t seed = 7;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    auto outcome = [](const std::string& text, const std::string& token, bool fast, int first, bool dropAtOnce) {
+        RuleFieldReader in;
+        in.OpenText(text);
+        std::vector<std::string> out;
+        for (int i = 0; i < first && !in.Eof(); ++i) out.push_back(in.Next());
+        std::string found;
+        if (fast) {
+            found = std::string(in.SkipPastField(token));
+        } else {
+            do {
+                found = in.Next();
+            } while (found != token && !in.Eof());
+        }
+        out.push_back("found:" + found);
+        // The rest of the line goes at once, or after the first field that follows.
+        if (!dropAtOnce && !in.Eof()) out.push_back(in.Next());
+        in.DiscardRestOfLine();
+        for (int guard = 0; !in.Eof() && guard < 100; ++guard) out.push_back(in.Next());
+        return out;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        const int length = static_cast<int>(next() % 14);
+        for (int i = 0; i < length; ++i) text += pieces[(next() >> 8) % pieces.size()];
+        const int first = static_cast<int>((next() >> 4) % 3);
+        const bool dropAtOnce = (next() >> 7) % 2 == 0;
+        for (const char* token : {"END", "x"}) {
+            ASSERT_EQ(outcome(text, token, true, first, dropAtOnce), outcome(text, token, false, first, dropAtOnce))
+                << testing::PrintToString(text) << " token " << token << " after " << first;
+        }
+    }
+}
+
 }  // namespace

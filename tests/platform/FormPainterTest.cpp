@@ -7,7 +7,6 @@
 
 #include "Controls.h"
 #include "FormPainter.h"
-#include "SchedulerDriver.h"
 
 namespace {
 
@@ -102,15 +101,6 @@ TEST_F(PainterFixture, LinesAndScaledRendering) {
     int dark = 0;
     for (int x = 96; x < 104; ++x) dark += twice.pixelColor(x, 80).green() == 0 ? 1 : 0;
     EXPECT_EQ(dark, 2) << "the line doubles in width";
-}
-
-TEST(SchedulerDriverTest, GapsAreCutSoTimersNeverFireInABurst) {
-    struct Case {
-        std::int64_t elapsed, step;
-    };
-    const Case cases[] = {{-5, 0}, {0, 0}, {10, 10}, {100, 100}, {5000, SchedulerDriver::MaxStepMs}};
-    for (const Case& c : cases) EXPECT_EQ(SchedulerDriver::ClampedStep(c.elapsed), c.step) << c.elapsed;
-    EXPECT_LT(SchedulerDriver::MaxStepMs, 180) << "shorter than the dealing timer";
 }
 
 }  // namespace

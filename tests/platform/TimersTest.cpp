@@ -93,4 +93,17 @@ TEST(TimersTest, AdvanceToNextTickWithNothingEnabled) {
     EXPECT_EQ(s.AdvanceToNextTick(), -1);
 }
 
+TEST(TimersTest, TimeToNextTickFollowsTheEarliestEnabledTimer) {
+    forms::TimerScheduler s;
+    EXPECT_EQ(s.TimeToNextTick(), -1);
+    forms::Timer slow(s, 1000, true), fast(s, 180, true), off(s, 5, false);
+    EXPECT_EQ(s.TimeToNextTick(), 180);
+    s.Advance(100);
+    EXPECT_EQ(s.TimeToNextTick(), 80);
+    s.Advance(80);
+    EXPECT_EQ(s.TimeToNextTick(), 180) << "the fast timer ticked and counts again";
+    fast.SetEnabled(false);
+    EXPECT_EQ(s.TimeToNextTick(), 820);
+}
+
 }  // namespace
