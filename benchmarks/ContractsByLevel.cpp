@@ -13,19 +13,18 @@
 // the bid, minus the bid when it fell short); the net is that score minus
 // the other side's points. The play engine keeps process-wide state, so the
 // games are split over worker processes by seed.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QTemporaryDir>
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "BenchmarkApp.h"
+#include "ForkedShards.h"
 #include "TableDriver.h"
 #include "TestTable.h"
 
@@ -66,9 +65,7 @@ struct Options {
 };
 
 void copyFile(const std::string& from, const std::string& to) {
-    std::ifstream in(from, std::ios::binary);
-    std::ofstream out(to, std::ios::binary);
-    out << in.rdbuf();
+    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing);
 }
 
 // The data files the table reads, with the chosen ones in place of the
@@ -174,20 +171,12 @@ bool parse(int argc, char** argv, Options& o) {
     return o.games > 0 && o.jobs > 0;
 }
 
-// One worker plays every jobs-th game and writes its tally to the pipe.
-int runWorker(int argc, char** argv, const Options& o, int job, int fd) {
+// One shard plays every jobs-th game; its tally comes back as its bytes.
+std::string runShard(int argc, char** argv, const Options& o, int job) {
     auto app = MakeHeadlessApp(argc, argv);
     Tally t;
     for (long k = job; k < o.games; k += o.jobs) playGame(o.firstSeed + static_cast<std::uint64_t>(k), o, t);
-    const auto* p = reinterpret_cast<const char*>(&t);
-    std::size_t left = sizeof t;
-    while (left > 0) {
-        const ssize_t n = write(fd, p, left);
-        if (n <= 0) return 1;
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return 0;
+    return std::string(reinterpret_cast<const char*>(&t), sizeof t);
 }
 
 }  // namespace
@@ -200,34 +189,17 @@ int main(int argc, char** argv) {
                      "[--bid-table FILE] [--play-rules FILE]\n");
         return 2;
     }
-    std::vector<std::pair<pid_t, int>> workers;
-    for (int job = 0; job < o.jobs; ++job) {
-        int fds[2];
-        if (pipe(fds) != 0) return 1;
-        const pid_t pid = fork();
-        if (pid == 0) {
-            close(fds[0]);
-            _exit(runWorker(argc, argv, o, job, fds[1]));
-        }
-        close(fds[1]);
-        workers.push_back({pid, fds[0]});
-    }
+    const auto parts = RunShards(o.jobs, [&](int job) { return runShard(argc, argv, o, job); });
     Tally total;
     bool ok = true;
-    for (auto [pid, fd] : workers) {
-        Tally t;
-        auto* p = reinterpret_cast<char*>(&t);
-        std::size_t got = 0;
-        while (got < sizeof t) {
-            const ssize_t n = read(fd, p + got, sizeof t - got);
-            if (n <= 0) break;
-            got += static_cast<std::size_t>(n);
+    for (const std::string& part : parts) {
+        if (part.size() != sizeof(Tally)) {
+            ok = false;
+            continue;
         }
-        close(fd);
-        int status = 0;
-        waitpid(pid, &status, 0);
-        if (got != sizeof t || !WIFEXITED(status) || WEXITSTATUS(status) != 0) ok = false;
-        else total.add(t);
+        Tally t;
+        std::memcpy(&t, part.data(), sizeof t);
+        total.add(t);
     }
     print(o, total);
     return ok ? 0 : 1;
