@@ -77,12 +77,6 @@ void FileBytes::Assign(std::string_view text) {
     size_ = text.size();
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    FileBytes bytes;
-    if (!bytes.Read(path)) return std::nullopt;
-    return std::string(bytes.Text());
-}
-
 std::size_t ByteOrderMarkLength(std::string_view text) {
     return text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xEF &&
                    static_cast<unsigned char>(text[1]) == 0xBB && static_cast<unsigned char>(text[2]) == 0xBF

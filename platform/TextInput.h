@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,8 +27,6 @@ private:
     std::size_t size_ = 0;
 };
 
-// The whole content of a file, or nothing when it cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& path);
 // How many bytes a UTF-8 byte-order mark takes at the start of text (0 or 3).
 std::size_t ByteOrderMarkLength(std::string_view text);
 

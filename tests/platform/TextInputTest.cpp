@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -144,6 +146,15 @@ TEST(TextInput, SkippingToAFieldReadsAsFieldByFieldOnRandomTexts) {
     }
 }
 
+namespace {
+// The whole content of a file, or nothing when it cannot be read.
+std::optional<std::string> readWhole(const std::string& path) {
+    FileBytes bytes;
+    if (!bytes.Read(path)) return std::nullopt;
+    return std::string(bytes.Text());
+}
+}  // namespace
+
 TEST(TextInput, FilesReadWholeWhateverTheirSize) {
     // A folder of its own: test programs may run side by side.
     const QTemporaryDir dir;
@@ -152,10 +163,10 @@ TEST(TextInput, FilesReadWholeWhateverTheirSize) {
         std::string bytes(size, '\0');
         for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>('a' + i % 23);
         std::ofstream(path, std::ios::binary) << bytes;
-        EXPECT_EQ(ReadWholeFile(path), bytes) << size;
+        EXPECT_EQ(readWhole(path), bytes) << size;
     }
     // A file whose size is not known beforehand is read to its end too.
-    const auto status = ReadWholeFile("/proc/self/status");
+    const auto status = readWhole("/proc/self/status");
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(status->rfind("Name:", 0), 0u);
     EXPECT_EQ(status->back(), '\n');
