@@ -314,6 +314,10 @@ void setFaces(forms::Image& up, forms::Image& dn, QImage upFace, QImage dnFace) 
     dn.Picture = share(std::move(dnFace));
 }
 
+void setToolbarFaces(forms::Image& up, forms::Image& dn, Icon icon, const QColor& base, double ratio) {
+    setFaces(up, dn, toolbarFace(icon, base, false, ratio), toolbarFace(icon, base, true, ratio));
+}
+
 // A hidden glyph strip: its size follows its bitmap, so painting on it
 // never cuts the bitmap down.
 void setStrip(forms::PictureBox& box, QImage bitmap, int width, int height) {
@@ -335,18 +339,12 @@ void drawTablePictures(Main& m) {
     m.ImgSpChosen.Picture = share(chosenColour(3, r));
 
     const QColor blue(40, 90, 200), grey(120, 120, 130), red(200, 40, 40), green(30, 150, 60);
-    setFaces(m.ImgReloadUp, m.ImgReloadDn, toolbarFace(Icon::Reload, grey, false, r),
-             toolbarFace(Icon::Reload, grey, true, r));
-    setFaces(m.ImgReplayUp, m.ImgReplayDn, toolbarFace(Icon::Replay, blue, false, r),
-             toolbarFace(Icon::Replay, blue, true, r));
-    setFaces(m.ImgContUp, m.ImgContDn, toolbarFace(Icon::Continue, green, false, r),
-             toolbarFace(Icon::Continue, green, true, r));
-    setFaces(m.ImgAboutUp, m.ImgAboutDn, toolbarFace(Icon::About, blue, false, r),
-             toolbarFace(Icon::About, blue, true, r));
-    setFaces(m.ImgExitUp, m.ImgExitDn, toolbarFace(Icon::Exit, red, false, r),
-             toolbarFace(Icon::Exit, red, true, r));
-    setFaces(m.ImgTraceUp, m.ImgTraceDn, toolbarFace(Icon::Trace, grey, false, r),
-             toolbarFace(Icon::Trace, grey, true, r));
+    setToolbarFaces(m.ImgReloadUp, m.ImgReloadDn, Icon::Reload, grey, r);
+    setToolbarFaces(m.ImgReplayUp, m.ImgReplayDn, Icon::Replay, blue, r);
+    setToolbarFaces(m.ImgContUp, m.ImgContDn, Icon::Continue, green, r);
+    setToolbarFaces(m.ImgAboutUp, m.ImgAboutDn, Icon::About, blue, r);
+    setToolbarFaces(m.ImgExitUp, m.ImgExitDn, Icon::Exit, red, r);
+    setToolbarFaces(m.ImgTraceUp, m.ImgTraceDn, Icon::Trace, grey, r);
     // The up face shows the switch off; pressing it turns the suggestion on.
     setFaces(m.ImgSuggestUp, m.ImgSuggestDn, suggestSwitch(false, r), suggestSwitch(true, r));
 
