@@ -14,12 +14,6 @@
 
 namespace {
 
-bool bidButtonsShown(const Main& m) {
-    for (const forms::PictureBox& b : m.PBBid)
-        if (b.Visible) return true;
-    return false;
-}
-
 bool colourButtonsShown(const Main& m) {
     for (const forms::Image* img : {&m.ImgKlUp, &m.ImgRuUp, &m.ImgHjUp, &m.ImgSpUp, &m.ImgKlDn, &m.ImgRuDn,
                                     &m.ImgHjDn, &m.ImgSpDn})
@@ -27,13 +21,10 @@ bool colourButtonsShown(const Main& m) {
     return false;
 }
 
-void clickOn(Main& m, const forms::Control& c) {
-    m.form.ClickAt(c.PixelLeft() + c.PixelWidth() / 2, c.PixelTop() + c.PixelHeight() / 2);
-}
-
 struct ButtonsFixture : ::testing::Test {
     TestTable t{7};
     Main& m = t.m();
+    TableDriver driver{m};
     LogFixtureFiles files;
     std::string recorded;  // a whole recorded deal
 
@@ -51,10 +42,10 @@ struct ButtonsFixture : ::testing::Test {
     bool bidHighUntil(const std::function<bool()>& done) {
         for (int step = 0; step < 20000; ++step) {
             if (done()) return true;
-            if (bidButtonsShown(m)) {
+            if (driver.bidButtonsShown()) {
                 for (int k = 9; k >= 0; --k)
                     if (m.PBBid[static_cast<std::size_t>(k)].Visible) {
-                        clickOn(m, m.PBBid[static_cast<std::size_t>(k)]);
+                        driver.clickOn(m.PBBid[static_cast<std::size_t>(k)]);
                         break;
                     }
                 continue;
@@ -65,7 +56,7 @@ struct ButtonsFixture : ::testing::Test {
         return done();
     }
     bool toColourButtons() { return bidHighUntil([&] { return m.ImgKlUp.Visible; }); }
-    bool toBidButtons() { return PlayUntil(t, [&] { return bidButtonsShown(m); }); }
+    bool toBidButtons() { return PlayUntil(t, [&] { return driver.bidButtonsShown(); }); }
 
     void replay() {
         t.dialogs.fileAnswers.push_back(recorded);
@@ -77,7 +68,6 @@ struct ButtonsFixture : ::testing::Test {
     }
     // The human plays the rest of the deal through the table's controls.
     bool playsToTheEnd() {
-        TableDriver driver(m);
         return driver.runUntil([&] { return DealFinished(m); }, 30 * 60 * 1000);
     }
 };
@@ -92,7 +82,7 @@ TEST_F(ButtonsFixture, DiamondsTakeTheClickDuringAReload) {
     ASSERT_TRUE(toColourButtons());
     EXPECT_FALSE(m.ImgContUp.Visible);
     EXPECT_FALSE(m.ImgContDn.Visible);
-    clickOn(m, m.ImgRuUp);
+    driver.clickOn(m.ImgRuUp);
     EXPECT_EQ(m.gbFarg, farg::Ruter);
     EXPECT_GE(m.myGameStatus, 5);
     EXPECT_FALSE(colourButtonsShown(m));
@@ -118,7 +108,7 @@ TEST_F(ButtonsFixture, AReloadOverTheColourButtonsDealsAfresh) {
         EXPECT_FALSE(m.ImgContUp.Visible);
         EXPECT_FALSE(m.ImgContDn.Visible);
     }
-    clickOn(m, m.ImgRuUp);
+    driver.clickOn(m.ImgRuUp);
     EXPECT_EQ(m.gbFarg, farg::Ruter);
     EXPECT_TRUE(m.ImgContUp.Visible);
     EXPECT_TRUE(m.ImgContDn.Visible);
@@ -133,7 +123,7 @@ TEST_F(ButtonsFixture, AReloadOverTheBidButtonsDealsAfresh) {
     for (std::size_t k = 0; k < m.PBBid.size(); ++k) EXPECT_FALSE(m.PBBidDN[k].Visible) << k;
     // Whatever shows now belongs to the new deal: the human is asked only
     // when the bidding reaches the seat.
-    if (bidButtonsShown(m)) {
+    if (driver.bidButtonsShown()) {
         EXPECT_EQ(m.attBjuda, 0);
     }
     EXPECT_TRUE(playsToTheEnd());
@@ -145,7 +135,7 @@ TEST_F(ButtonsFixture, AReplayOverTheHumansButtonsGoesStraightToTrickPlay) {
         ASSERT_TRUE(colours ? toColourButtons() : toBidButtons());
         replay();
         EXPECT_EQ(m.myGameStatus, 7);
-        EXPECT_FALSE(bidButtonsShown(m));
+        EXPECT_FALSE(driver.bidButtonsShown());
         EXPECT_FALSE(colourButtonsShown(m));
         EXPECT_TRUE(m.ImgContUp.Visible);
         EXPECT_TRUE(m.ImgContDn.Visible);
