@@ -178,15 +178,21 @@ inline void endTrick(std::array<int, 2>& points) {
         }
 }
 
-// Plays the dealt hands out; the engine decides every card. The observer,
-// when given, sees each decision before its card is played.
-inline void playOut(Main& m, DealResult& r, const std::function<void()>& observe = {}) {
-    const int colour = m.gbFarg;
-    CurrentSeat = TrickLeader = r.bidder;
+// The play state as the first trick begins: the leader leads and every point
+// and rank is still to be played for.
+inline void startTrickPlay(int leader) {
+    CurrentSeat = TrickLeader = leader;
     TrickCount = 1;
     PointsNotTaken = 14;
     ContestedPointsLeft = 12;
     TopRankLeft = 14;
+}
+
+// Plays the dealt hands out; the engine decides every card. The observer,
+// when given, sees each decision before its card is played.
+inline void playOut(Main& m, DealResult& r, const std::function<void()>& observe = {}) {
+    const int colour = m.gbFarg;
+    startTrickPlay(r.bidder);
     for (auto& h : m.Hand) h.mySpelarTyp = 1;
     std::array<int, 2> points{};
     for (int trick = 0; trick < 8; ++trick) {
