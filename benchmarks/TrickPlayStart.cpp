@@ -5,6 +5,7 @@
 #include "EngineBridge.h"
 #include "Main.h"
 #include "PlayState.h"
+#include "PlayTestSimulation.h"
 
 TrickPlayStart CaptureTrickPlayStart(const Main& m, std::uint64_t game) {
     TrickPlayStart d;
@@ -40,11 +41,7 @@ void LayOut(Main& m, const TrickPlayStart& d) {
     TrumpsBeforeBuying = d.trumpsBeforeBuying;
     TrumpsSeenBySelf = d.trumpsSeenBySelf;
     TrumpsSeenByOthers = d.trumpsSeenByOthers;
-    CurrentSeat = TrickLeader = d.bidder;
-    TrickCount = 1;
-    PointsNotTaken = 14;
-    ContestedPointsLeft = 12;
-    TopRankLeft = 14;
+    playsim::startTrickPlay(d.bidder);
 }
 
 void WriteTrickPlayStart(std::ostream& out, const TrickPlayStart& d) {

@@ -51,20 +51,23 @@ inline void removeNonTrumps(KortHand& h, int colour) {
 }
 
 // Surplus trumps go out of play lowest first; the ace, ten, jack, 2 and the
-// fives never do.
-inline void dropSurplus(KortHand& h, int colour) {
+// fives never do. Returns the ranks put out.
+inline std::vector<short> dropSurplus(KortHand& h, int colour) {
     static const std::array<int, 8> order = {2, 3, 6, 7, 8, 9, 12, 13};
+    std::vector<short> out;
     for (int rank : order) {
-        if (trumpCount(h, colour) <= 6) return;
+        if (trumpCount(h, colour) <= 6) break;
         for (int i = 1; i <= h.colHand.Count(); ++i) {
             Kort* k = h.colHand.Item(i);
             if (IsTrump(*k, colour) && k->Rang == rank) {
                 h.TakeACard(i);
                 PlayCardFlags[rank] = -1;
+                out.push_back(static_cast<short>(rank));
                 break;
             }
         }
     }
+    return out;
 }
 
 // A deal as the table deals it: nine cards each, the seat with the longest
@@ -175,15 +178,21 @@ inline void endTrick(std::array<int, 2>& points) {
         }
 }
 
-// Plays the dealt hands out; the engine decides every card. The observer,
-// when given, sees each decision before its card is played.
-inline void playOut(Main& m, DealResult& r, const std::function<void()>& observe = {}) {
-    const int colour = m.gbFarg;
-    CurrentSeat = TrickLeader = r.bidder;
+// The play state as the first trick begins: the leader leads and every point
+// and rank is still to be played for.
+inline void startTrickPlay(int leader) {
+    CurrentSeat = TrickLeader = leader;
     TrickCount = 1;
     PointsNotTaken = 14;
     ContestedPointsLeft = 12;
     TopRankLeft = 14;
+}
+
+// Plays the dealt hands out; the engine decides every card. The observer,
+// when given, sees each decision before its card is played.
+inline void playOut(Main& m, DealResult& r, const std::function<void()>& observe = {}) {
+    const int colour = m.gbFarg;
+    startTrickPlay(r.bidder);
     for (auto& h : m.Hand) h.mySpelarTyp = 1;
     std::array<int, 2> points{};
     for (int trick = 0; trick < 8; ++trick) {

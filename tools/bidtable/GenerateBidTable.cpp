@@ -144,21 +144,10 @@ struct Deck {
 
 int trumpsIn(Main& m, int seat) { return playsim::trumpCount(m.Hand[static_cast<std::size_t>(seat)], kTrump); }
 
-// Surplus trumps out of play, lowest first, as the table does.
+// Surplus trumps out of play as the table does; the layout keeps their ranks
+// (the flags the shared helper sets go at the next playLayout's reset).
 void dropSurplus(Main& m, int seat, Layout& l) {
-    KortHand& h = m.Hand[static_cast<std::size_t>(seat)];
-    static const std::array<int, 8> order = {2, 3, 6, 7, 8, 9, 12, 13};
-    for (int rank : order) {
-        if (trumpsIn(m, seat) <= 6) return;
-        for (int i = 1; i <= h.colHand.Count(); ++i) {
-            Kort* k = h.colHand.Item(i);
-            if (IsTrump(*k, kTrump) && k->Rang == rank) {
-                h.TakeACard(i);
-                l.outOfPlay.push_back(static_cast<short>(rank));
-                break;
-            }
-        }
-    }
+    for (short rank : playsim::dropSurplus(m.Hand[static_cast<std::size_t>(seat)], kTrump)) l.outOfPlay.push_back(rank);
 }
 
 // Deals seat 0 the holding and the rest at random; discard and buying as at
