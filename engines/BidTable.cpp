@@ -149,8 +149,7 @@ void LoadHandEATables(int seat, const std::string& fileName) {
         }
         std::array<std::string, kRecordFields> fields;
         const Lookup found = findRecord(in, p.marker, key, fields);
-        if (found != Lookup::NoSection) usable = true;
-        if (!usable && !holdsASection(in, path)) {
+        if (!usable && found == Lookup::NoSection && !holdsASection(in, path)) {
             // Nothing to look up in it: one report, and no values for any colour.
             reportFile(path, false);
             for (int rest = c; rest < 4; ++rest)
