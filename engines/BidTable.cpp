@@ -16,7 +16,7 @@
 float EATable[4][11];
 float PxTable[4][11];
 float EaUHTable[4][4];
-std::string BidTableReportedMissing;
+std::string BidTableReportedState;
 
 namespace {
 const char* const kColourWord[4] = {"KLOVER ", "RUTER ", "HJARTER ", "SPADER "};
@@ -112,13 +112,13 @@ std::string fileState(const std::string& path, bool missing) {
 
 void reportFile(const std::string& path, bool missing) {
     const std::string state = fileState(path, missing);
-    if (BidTableReportedMissing == state) return;
-    BidTableReportedMissing = state;
+    if (BidTableReportedState == state) return;
+    BidTableReportedState = state;
     ShowEngineMessage(missing ? "Can't open the bid table file: " + path : "The bid table file is empty or damaged: " + path);
 }
 
 void forgetReport(const std::string& path) {
-    if (BidTableReportedMissing.rfind(path + "\n", 0) == 0) BidTableReportedMissing.clear();
+    if (BidTableReportedState.rfind(path + "\n", 0) == 0) BidTableReportedState.clear();
 }
 }  // namespace
 
@@ -149,8 +149,7 @@ void LoadHandEATables(int seat, const std::string& fileName) {
         }
         std::array<std::string, kRecordFields> fields;
         const Lookup found = findRecord(in, p.marker, key, fields);
-        if (found != Lookup::NoSection) usable = true;
-        if (!usable && !holdsASection(in, path)) {
+        if (!usable && found == Lookup::NoSection && !holdsASection(in, path)) {
             // Nothing to look up in it: one report, and no values for any colour.
             reportFile(path, false);
             for (int rest = c; rest < 4; ++rest)

@@ -17,4 +17,4 @@ inline constexpr float kNoEA = -28.0f;
 // (no section in it), with its state when that was reported: the report is
 // shown once until the file changes, so a bad file does not ask for a click
 // at every bid. Empty while the file reads as a table.
-extern std::string BidTableReportedMissing;
+extern std::string BidTableReportedState;

@@ -5,24 +5,17 @@
 // one of its three words, and the human's suggested bid a legal one.
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "BidCheck.h"
 #include "BidRules.h"
 #include "BidTableKey.h"
+#include "EngineBridge.h"
 #include "InstallFolder.h"
 #include "VbText.h"
 
 namespace {
 FuzzTable* fuzz = nullptr;
 std::string shippedTable;
-
-std::vector<int> ranksOf(const KortHand& h, int colour) {
-    std::vector<int> ranks;
-    for (const Kort* k : h.colHand)
-        if (k->farg & colour) ranks.push_back(k->Rang);
-    return ranks;
-}
 
 // The shipped record filed under the marker with the key, or "".
 std::string shippedRecord(const BidPattern& p) {
@@ -33,12 +26,11 @@ std::string shippedRecord(const BidPattern& p) {
     return shippedTable.substr(at + 1, shippedTable.find('\n', at + 1) - at);
 }
 
-// "Bugala" and the records of the seat's four colours.
-std::string tableFor(Main& m, const KortHand& h) {
+// "Bugala" and the records of the human seat's four colours.
+std::string humanTable() {
     std::string text = "Bugala\n";
     for (int c = 0; c < 4; ++c) {
-        m.Packe.ValjFarg(1 << c);
-        const BidPattern p = BuildBidPattern(ranksOf(h, 1 << c));
+        const BidPattern p = BuildBidPattern(SeatTrumpRanksFor(0, 1 << c));
         text += p.marker + "\n" + shippedRecord(p);
     }
     return text;
@@ -58,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Main& m = fuzz->m();
     const std::uint64_t pick = InputHash(data, size);
     const short biggest = SetUpHumanBid(m, pick, 9);
-    fuzz->write("LumraBidBase.txt", tableFor(m, m.Hand[0]));
+    fuzz->write("LumraBidBase.txt", humanTable());
     fuzz->write("LumraBidRulesAI.txt", text);
     fuzz->table.dialogs.shown.clear();
 

@@ -7,10 +7,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <cmath>
 #include <map>
 #include <mutex>
 #include <tuple>
+
+#include "Controls.h"
 
 namespace {
 
@@ -180,8 +181,6 @@ QImage render(int card, int mode, int w, int h, double ratio) {
     return out;
 }
 
-int devicePixels(int pixels, double ratio) { return static_cast<int>(std::lround(pixels * ratio)); }
-
 const QImage& cached(int card, int mode, int w, int h, double ratio) {
     static std::mutex lock;
     static std::map<std::tuple<int, int, int, int, double>, QImage> cache;
@@ -191,7 +190,7 @@ const QImage& cached(int card, int mode, int w, int h, double ratio) {
     auto key = std::make_tuple(card, mode, w, h, ratio);
     auto it = cache.find(key);
     if (it == cache.end())
-        it = cache.emplace(key, render(card, mode, devicePixels(w, ratio), devicePixels(h, ratio), ratio)).first;
+        it = cache.emplace(key, render(card, mode, forms::DevicePixel(w, ratio), forms::DevicePixel(h, ratio), ratio)).first;
     return it->second;
 }
 

@@ -19,7 +19,7 @@ struct BidFixture : TestTable {
 
     explicit BidFixture(std::uint64_t seed = 42) : TestTable(seed) {
         main->gbInstallPath = dir.path().toStdString() + "/";
-        BidTableReportedMissing.clear();
+        BidTableReportedState.clear();
         BidRulesReported.clear();
     }
 
