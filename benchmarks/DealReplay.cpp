@@ -1,12 +1,14 @@
 #include "DealReplay.h"
 
+#include "BuiltinFacts.h"
 #include "EngineBridge.h"
 #include "Main.h"
 #include "PlayRules.h"
 #include "PlayState.h"
-#include "RuleDriver.h"
 #include "PlayTestSimulation.h"
 #include "Rng.h"
+#include "RuleDriver.h"
+#include "RuleValueTable.h"
 
 namespace {
 
@@ -44,6 +46,24 @@ bool isTakeOverSpot(const referee::Position& p, int seat) {
     return top > p.winnerRank && (p.hands[static_cast<std::size_t>(seat)] & referee::RankBit(top));
 }
 
+// One line of the decision log: key=value fields separated by tabs.
+void logDecision(std::ostream& out, const referee::Position& p, const CardDecision& d, referee::Solver& solver) {
+    out << "seat=" << d.seat << "\tcard=" << RankNameOf(static_cast<short>(d.rank)) << "\tloss=" << d.loss
+        << "\trule=" << d.rule << "\tlosses=";
+    const referee::RankSet mine = p.hands[static_cast<std::size_t>(d.seat)];
+    for (int r = 1; r <= 14; ++r)
+        if (mine & referee::RankBit(r)) out << RankNameOf(static_cast<short>(r)) << ':' << solver.Loss(p, r) << ' ';
+    out << "\thands=";
+    for (referee::RankSet h : p.hands) out << h << ' ';
+    out << "\tColdLEFT=" << Cold("LEFT") << "\tColdPARTNER=" << Cold("PARTNER") << "\tColdRIGHT=" << Cold("RIGHT")
+        << "\tLast=" << Last() << "\tUnplayedLumra=" << UnplayedLumra();
+    for (int row = 0; row <= BuiltinVariableLastRow; ++row) {
+        const RuleVariableRow& v = RuleVariableTable[static_cast<std::size_t>(row)];
+        out << '\t' << v.name << '=' << v.value.AsText();
+    }
+    out << '\n';
+}
+
 }  // namespace
 
 referee::Position PositionAtTable(const Main& m) {
@@ -63,7 +83,7 @@ referee::Position PositionAtTable(const Main& m) {
 }
 
 DealOutcome ReplayDeal(Main& m, const TrickPlayStart& deal, const std::array<std::string, 4>& ruleFiles,
-                       referee::Solver& solver, std::uint64_t seed) {
+                       referee::Solver& solver, std::uint64_t seed, std::ostream* decisionLog) {
     LayOut(m, deal);
     for (int s = 0; s < 4; ++s) {
         KortHand& h = m.Hand[static_cast<std::size_t>(s)];
@@ -98,6 +118,7 @@ DealOutcome ReplayDeal(Main& m, const TrickPlayStart& deal, const std::array<std
                 d.loss = solver.Loss(p, d.rank);
                 d.rule = ruleOf(RuleTrace, SuggestText);
                 d.takeOverSpot = isTakeOverSpot(p, seat);
+                if (decisionLog && !d.forced()) logDecision(*decisionLog, p, d, solver);
                 out.decisions.push_back(d);
                 playsim::playCard(m, seat, idx);
                 anyCard = true;

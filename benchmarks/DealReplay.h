@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -49,9 +50,12 @@ struct DealOutcome {
 };
 
 // The rule file of each seat names a file in the table's install folder.
-// The rule engine's random draws start from the seed.
+// The rule engine's random draws start from the seed. With a decision log,
+// every card decision is written there as one line: what the rules saw
+// (the built-in values and the cold seats), every hand, and the loss of
+// each card the seat could have played, for studying where rules lose.
 DealOutcome ReplayDeal(Main& m, const TrickPlayStart& deal, const std::array<std::string, 4>& ruleFiles,
-                       referee::Solver& solver, std::uint64_t seed);
+                       referee::Solver& solver, std::uint64_t seed, std::ostream* decisionLog = nullptr);
 
 // The referee's view of the table: every seat's trumps and the trick so far.
 referee::Position PositionAtTable(const Main& m);

@@ -6,12 +6,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <fstream>
 #include <set>
 #include <sstream>
 
 #include "DealRecorder.h"
 #include "DealReplay.h"
+#include "PlayRules.h"
 #include "PlayState.h"
 #include "Rng.h"
 #include "TableDriver.h"
@@ -243,4 +245,55 @@ TEST(DealReplay, TheBaselineFilesPlayAsTheySay) {
     }
     EXPECT_GT(randomFirstCards.size(), 4u) << "the random baseline hardly varies its lead";
     EXPECT_EQ(t.dialogs.CountOf("MsgBox"), 0);
+}
+
+// The decision log: one line per card decision, naming the card played with
+// the decision's loss, and the loss of every card the seat held, the best of
+// which is nothing.
+TEST(DealReplay, TheDecisionLogScoresEveryCardTheSeatHeld) {
+    const std::vector<TablePlay> played = playAtTheTable(11, 4);
+    ASSERT_EQ(played.size(), 4u);
+    TestTable t(1);
+    Main& m = t.m();
+    const std::string file = "LumraPlayRulesAI.TXT";
+    referee::Solver solver;
+    for (const TablePlay& p : played) {
+        solver.Clear();
+        std::ostringstream log;
+        const DealOutcome r = ReplayDeal(m, p.start, {file, file, file, file}, solver, 1, &log);
+        std::vector<const CardDecision*> decisions;
+        for (const CardDecision& c : r.decisions)
+            if (!c.forced()) decisions.push_back(&c);
+        ASSERT_FALSE(decisions.empty());
+        std::istringstream lines(log.str());
+        std::size_t n = 0;
+        for (std::string line; std::getline(lines, line); ++n) {
+            ASSERT_LT(n, decisions.size());
+            const CardDecision& c = *decisions[n];
+            std::map<std::string, std::string> field;
+            std::istringstream fields(line);
+            for (std::string f; std::getline(fields, f, '\t');) field[f.substr(0, f.find('='))] = f.substr(f.find('=') + 1);
+            EXPECT_EQ(field["seat"], std::to_string(c.seat));
+            EXPECT_EQ(field["card"], RankNameOf(static_cast<short>(c.rank)));
+            EXPECT_EQ(field["loss"], std::to_string(c.loss));
+            EXPECT_EQ(field["rule"], c.rule);
+            EXPECT_EQ(field["CardsLeftInMyHand"], std::to_string(c.held)) << "the rules' own view of the table";
+            std::istringstream losses(field["losses"]);
+            int cards = 0, best = 99;
+            bool playedCardListed = false;
+            for (std::string cardLoss; losses >> cardLoss; ++cards) {
+                const std::string card = cardLoss.substr(0, cardLoss.rfind(':'));
+                const int loss = std::stoi(cardLoss.substr(cardLoss.rfind(':') + 1));
+                best = std::min(best, loss);
+                if (card == field["card"]) {
+                    playedCardListed = true;
+                    EXPECT_EQ(loss, c.loss);
+                }
+            }
+            EXPECT_EQ(cards, c.held);
+            EXPECT_TRUE(playedCardListed);
+            EXPECT_EQ(best, 0);
+        }
+        EXPECT_EQ(n, decisions.size());
+    }
 }
