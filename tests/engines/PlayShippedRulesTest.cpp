@@ -92,7 +92,7 @@ TEST(ShippedPlayRules, ManyDealsPlayToTheEndWithoutAMessageAndWithHeldCards) {
     std::mt19937 g(12345);
     int decisions = 0;
     std::set<std::string> shown;
-    for (int d = 0; d < 300; ++d) {
+    for (int d = 0; d < 2000; ++d) {
         playsim::DealResult r;
         playsim::deal(m, g, r);
         playsim::playOut(m, r, [&] { shown.insert(SuggestText); });
@@ -102,8 +102,9 @@ TEST(ShippedPlayRules, ManyDealsPlayToTheEndWithoutAMessageAndWithHeldCards) {
         for (const auto& h : m.Hand) ASSERT_EQ(playsim::trumpCount(h, m.gbFarg), 0) << "deal " << d;
         decisions += r.decisions;
     }
-    EXPECT_GT(decisions, 300 * 12);
+    EXPECT_GT(decisions, 2000 * 12);
     EXPECT_EQ(t.dialogs.CountOf("MsgBox"), 0);
+    for (const auto& c : readFacts(kRules).suggestCodes) EXPECT_TRUE(shown.count(c)) << "never shown: " << c;
     EXPECT_EQ(shown, readFacts(kRules).suggestCodes);
 }
 
