@@ -48,11 +48,11 @@ bool isTakeOverSpot(const referee::Position& p, int seat) {
 
 // One line of the decision log: key=value fields separated by tabs.
 void logDecision(std::ostream& out, const referee::Position& p, const CardDecision& d, referee::Solver& solver) {
-    out << "seat=" << d.seat << "\tcard=" << RankNameOf(static_cast<short>(d.rank)) << "\tloss=" << d.loss
+    out << "seat=" << d.seat << "\tcard=" << RankNameOf(d.rank) << "\tloss=" << d.loss
         << "\trule=" << d.rule << "\tlosses=";
     const referee::RankSet mine = p.hands[static_cast<std::size_t>(d.seat)];
     for (int r = 1; r <= 14; ++r)
-        if (mine & referee::RankBit(r)) out << RankNameOf(static_cast<short>(r)) << ':' << solver.Loss(p, r) << ' ';
+        if (mine & referee::RankBit(r)) out << RankNameOf(r) << ':' << solver.Loss(p, r) << ' ';
     out << "\thands=";
     for (referee::RankSet h : p.hands) out << h << ' ';
     out << "\tColdLEFT=" << Cold("LEFT") << "\tColdPARTNER=" << Cold("PARTNER") << "\tColdRIGHT=" << Cold("RIGHT")

@@ -224,9 +224,12 @@ std::string replayShard(int shard, const Options& o, const std::vector<TrickPlay
         solver.Clear();  // one table for the five plays of the same hands
         for (int match = 0; match < (o.selfPlayOnly ? 1 : MatchCount); ++match) {
             const std::uint64_t seed = i * MatchCount + static_cast<std::uint64_t>(match) + 1;
+            if (match != SelfPlay || o.decisions.empty()) {
+                writeOutcome(out, match, i, ReplayDeal(m, deals[i], seatFiles(match), solver, seed));
+                continue;
+            }
             std::ostringstream log;
-            const bool logged = match == SelfPlay && !o.decisions.empty();
-            writeOutcome(out, match, i, ReplayDeal(m, deals[i], seatFiles(match), solver, seed, logged ? &log : nullptr));
+            writeOutcome(out, match, i, ReplayDeal(m, deals[i], seatFiles(match), solver, seed, &log));
             std::istringstream lines(log.str());
             for (std::string line; std::getline(lines, line);) out << "X " << i << '\t' << line << '\n';
         }

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -274,7 +274,7 @@ TEST(DealReplay, TheDecisionLogScoresEveryCardTheSeatHeld) {
             std::istringstream fields(line);
             for (std::string f; std::getline(fields, f, '\t');) field[f.substr(0, f.find('='))] = f.substr(f.find('=') + 1);
             EXPECT_EQ(field["seat"], std::to_string(c.seat));
-            EXPECT_EQ(field["card"], RankNameOf(static_cast<short>(c.rank)));
+            EXPECT_EQ(field["card"], RankNameOf(c.rank));
             EXPECT_EQ(field["loss"], std::to_string(c.loss));
             EXPECT_EQ(field["rule"], c.rule);
             EXPECT_EQ(field["CardsLeftInMyHand"], std::to_string(c.held)) << "the rules' own view of the table";
