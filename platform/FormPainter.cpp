@@ -29,7 +29,9 @@ void paintLabel(QPainter& p, const Label& l) {
     if (l.BackOpaque) p.fillRect(r, toColor(l.BackColor));
     if (l.Caption.empty()) return;
     p.save();
-    p.setClipRect(r);
+    // Narrow the caller's clip, never widen it: a view repainting part of
+    // the form must keep the rest as it was.
+    p.setClipRect(r, Qt::IntersectClip);
     p.setFont(LabelFont(l));
     const int flags = static_cast<int>(alignmentOf(l.TextAlign) | Qt::AlignTop) | Qt::TextWordWrap;
     const QString text = CaptionText(l.Caption);
@@ -97,7 +99,7 @@ void paintListBox(QPainter& p, const ListBox& lb) {
     const QRect r = pixelRect(lb);
     p.fillRect(r, toColor(lb.BackColor));
     p.save();
-    p.setClipRect(r);
+    p.setClipRect(r, Qt::IntersectClip);
     const QFont f = listFont();
     p.setFont(f);
     p.setPen(toColor(lb.ForeColor));

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <QRegion>
+#include <QTransform>
 
+#include <initializer_list>
 #include <memory>
 
 #include "Controls.h"
@@ -101,6 +104,121 @@ TEST_F(PainterFixture, LinesAndScaledRendering) {
     int dark = 0;
     for (int x = 96; x < 104; ++x) dark += twice.pixelColor(x, 80).green() == 0 ? 1 : 0;
     EXPECT_EQ(dark, 2) << "the line doubles in width";
+}
+
+// A card control's stand-in: its surface is one flat colour.
+struct FlatControl : forms::UserControl {
+    void Paint() override {
+        Surface = QImage(PixelWidth(), PixelHeight(), QImage::Format_RGB32);
+        Surface.fill(QColor(0, 255, 255));
+    }
+};
+
+// A form holding one of each kind of control the painter draws, texts
+// running past their boxes, so any paint that escapes a clip shows.
+struct EveryControlFixture : PainterFixture {
+    forms::Label plain, halo;
+    forms::Image picture;
+    forms::ListBox list;
+    forms::PictureBox box;
+    forms::CommandButton button;
+    forms::Line line;
+    FlatControl cards;
+
+    void SetUp() override {
+        PainterFixture::SetUp();
+        plain.Move(5 * 15, 5 * 15, 90 * 15, 40 * 15);
+        plain.BackColor = RGB(0, 0, 255);
+        plain.ForeColor = RGB(255, 255, 0);
+        plain.Caption = "Contact:\r\nsomeone far away";
+        auto pic = std::make_shared<QImage>(60, 40, QImage::Format_RGB32);
+        pic->fill(Qt::white);
+        picture.Move(100 * 15, 5 * 15, 60 * 15, 40 * 15);
+        picture.Picture = pic;
+        halo.Move(100 * 15, 5 * 15, 60 * 15, 40 * 15);
+        halo.BackOpaque = false;
+        halo.TextHalo = true;
+        halo.HaloColor = RGB(0, 0, 0);
+        halo.ForeColor = RGB(255, 0, 0);
+        halo.Caption = "Halo WWWWWWWWWW";
+        list.Move(5 * 15, 50 * 15, 90 * 15, 45 * 15);
+        list.BackColor = RGB(0, 0, 128);
+        for (const char* item : {"North 1 NT", "East\tpass", "South 3 NT and a remark running far past the box"})
+            list.AddItem(item);
+        box.Move(100 * 15, 50 * 15, 40 * 15, 45 * 15);
+        box.BackColor = RGB(255, 0, 0);
+        box.Cls();
+        button.Move(145 * 15, 50 * 15, 50 * 15, 45 * 15);
+        button.Caption = "OK";
+        line.X1 = 0;
+        line.Y1 = 47 * 15;
+        line.X2 = 199 * 15;
+        line.Y2 = 47 * 15;
+        line.BorderColor = RGB(255, 255, 255);
+        cards.Move(165 * 15, 5 * 15, 30 * 15, 40 * 15);
+        for (forms::Control* c : std::initializer_list<forms::Control*>{&plain, &picture, &halo, &list, &box, &button,
+                                                                         &line, &cards})
+            form.Add(*c);
+    }
+};
+
+// Under a caller's clip region the form paints inside it exactly what it
+// paints unclipped, and leaves every pixel outside it alone: a control that
+// clips to its own box narrows the caller's clip rather than replacing it.
+TEST_F(EveryControlFixture, PaintsOnlyWithinTheCallersClip) {
+    // Strips cutting through the label texts, the list box's lines, the
+    // picture box and the button, and an L across the card control's lower edge.
+    const QRegion clip = QRegion(10, 8, 40, 85) + QRegion(90, 15, 100, 12) + QRegion(120, 60, 60, 10) +
+                         QRegion(150, 30, 30, 8) + QRegion(172, 38, 8, 30);
+    const QColor untouched(255, 0, 255);  // no control paints in it
+    for (const double scale : {1.0, 2.0}) {
+        const QImage whole = forms::RenderForm(form, scale);
+        const QRegion deviceClip = QTransform::fromScale(scale, scale).map(clip);
+        for (const bool withArea : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "scale " << scale << (withArea ? ", the clip's area" : ", the whole form"));
+            QImage out(whole.size(), QImage::Format_RGB32);
+            out.fill(untouched);
+            QPainter p(&out);
+            p.scale(scale, scale);
+            p.setClipRegion(clip);
+            if (withArea) forms::PaintForm(p, form, clip.boundingRect());
+            else forms::PaintForm(p, form);
+            EXPECT_TRUE(p.hasClipping()) << "the caller's clip is kept";
+            EXPECT_EQ(p.clipRegion(), clip) << "the caller's clip is kept";
+            p.end();
+            int outside = 0, differing = 0;
+            for (int y = 0; y < out.height(); ++y)
+                for (int x = 0; x < out.width(); ++x) {
+                    const QColor got = out.pixelColor(x, y);
+                    if (!deviceClip.contains(QPoint(x, y))) outside += got != untouched ? 1 : 0;
+                    else differing += got != whole.pixelColor(x, y) ? 1 : 0;
+                }
+            EXPECT_EQ(outside, 0) << "pixels painted outside the clip";
+            EXPECT_EQ(differing, 0) << "pixels within the clip unlike the unclipped form";
+            // The strips reach the texts: the clipped paint shows some of them.
+            const QRect plainText = QRect(10, 8, 40, 30);
+            EXPECT_TRUE(regionHas(out, QTransform::fromScale(scale, scale).mapRect(plainText), QColor(255, 255, 0)));
+            const QRect haloText = QRect(100, 15, 60, 12);
+            EXPECT_TRUE(regionHas(out, QTransform::fromScale(scale, scale).mapRect(haloText), QColor(255, 0, 0)));
+        }
+    }
+}
+
+// With no clip on entry the painter still keeps each label's and list
+// box's drawing within its box, and leaves the painter without a clip.
+TEST_F(EveryControlFixture, KeepsTextsWithinTheirBoxesWithoutACallersClip) {
+    list.Move(5 * 15, 50 * 15, 90 * 15, 8 * 15);  // lower than its one row
+    QImage out(200, 100, QImage::Format_RGB32);
+    QPainter p(&out);
+    forms::PaintForm(p, form);
+    EXPECT_FALSE(p.hasClipping());
+    p.end();
+    EXPECT_EQ(out, forms::RenderForm(form));
+    const QColor back(0, 128, 0);
+    // Right of the halo label (its text and rim run past the box) and below
+    // the list box (its row runs past the box).
+    for (int y = 5; y < 45; ++y) EXPECT_EQ(out.pixelColor(160, y), back) << "beside the halo label, row " << y;
+    EXPECT_FALSE(regionHas(out, QRect(5, 58, 90, 10), QColor(255, 255, 0))) << "below the list box";
 }
 
 }  // namespace
