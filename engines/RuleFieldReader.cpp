@@ -2,11 +2,10 @@
 
 #include <cstring>
 
+#include "ListFieldText.h"
 #include "VbText.h"
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
 // The first c in text[from, to), or to.
 std::size_t findWithin(std::string_view text, char c, std::size_t from, std::size_t to) {
     if (from >= to) return to;
@@ -71,7 +70,7 @@ void RuleFieldReader::advance() {
         const char* const data = text_.data();
         const std::size_t lineEnd = lineEnd_;
         std::size_t pos = pos_;
-        while (pos < lineEnd && isBlank(data[pos])) ++pos;
+        while (pos < lineEnd && IsFieldBlank(data[pos])) ++pos;
         if (pos >= lineEnd) {  // a blank line, or nothing after a final comma
             inLine_ = false;
             continue;
@@ -110,35 +109,22 @@ void RuleFieldReader::DiscardRestOfLine() {
 }
 
 namespace {
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-
-// A token that a field can equal only where its text stands alone between
-// delimiters.
-bool isPlainToken(std::string_view token) {
-    if (token.empty() || isBlank(token.front()) || isBlank(token.back()) || token == "\x1a") return false;
-    for (char c : token)
-        if (c == ',' || c == '"' || isLineEnd(c)) return false;
-    return true;
-}
+// A lone Ctrl-Z is no field in this reader, so it is never found by its text.
+bool isPlainToken(std::string_view token) { return IsPlainFieldToken(token) && token != "\x1a"; }
 }  // namespace
 
-// The first place at or after from where token stands as a whole field:
-// only blanks between it and a comma or the start of its line before it, and
-// between it and a comma or the end of its line after it. A quote before it
-// on its line may join fields, so the search gives up there (npos).
+// The first place at or after from where token stands as a whole field. A
+// quote before it on its line may join fields, so the search gives up there
+// (npos). A quoted field here ends at its line's end, so a quote on an
+// earlier line changes nothing on this one; the text input's search, whose
+// quotes reach over line ends, gives up at any quote on its way instead.
 std::size_t RuleFieldReader::findField(std::string_view token, std::size_t from) const {
     constexpr std::size_t none = std::string_view::npos;
     for (std::size_t at = text_.find(token, from); at != none; at = text_.find(token, at + 1)) {
         std::size_t start = at;
-        while (start > from && !isLineEnd(text_[start - 1])) --start;  // the line's start (or from)
+        while (start > from && !IsLineEnd(text_[start - 1])) --start;  // the line's start (or from)
         if (std::memchr(text_.data() + start, '"', at - start) != nullptr) return none;
-        std::size_t before = at;
-        while (before > start && isBlank(text_[before - 1])) --before;
-        if (before > start && text_[before - 1] != ',') continue;
-        std::size_t after = at + token.size();
-        while (after < text_.size() && isBlank(text_[after])) ++after;
-        if (after < text_.size() && text_[after] != ',' && !isLineEnd(text_[after])) continue;
-        return at;
+        if (WholeFieldEnd(text_, from, at, token.size()) != none) return at;
     }
     return none;
 }
@@ -149,13 +135,13 @@ void RuleFieldReader::resumeAfter(std::size_t fieldEnd) {
     if (!inLine_ || fieldEnd > lineEnd_) {
         // On a later line: start that line as the reading would have.
         std::size_t start = fieldEnd;
-        while (start > 0 && !isLineEnd(text_[start - 1])) --start;
+        while (start > 0 && !IsLineEnd(text_[start - 1])) --start;
         nextLine_ = start;
         if (nextLF_ < start) nextLF_ = findWithin(text_, '\n', start, text_.size());
         startLine();
     }
     std::size_t pos = fieldEnd;
-    while (pos < lineEnd_ && isBlank(text_[pos])) ++pos;
+    while (pos < lineEnd_ && IsFieldBlank(text_[pos])) ++pos;
     if (pos >= lineEnd_) {
         inLine_ = false;
     } else {

@@ -8,22 +8,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include "ListFieldText.h"
 #include "VbText.h"
 
 namespace {
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDelimiter(char c) { return c == ',' || isLineEnd(c); }
-
-// A character that stands for itself wherever it is in a field, so that a
-// field made of such characters can be found by its text alone.
-bool isPlainFieldChar(char c) { return !isDelimiter(c) && c != '"'; }
-
-bool isPlainToken(std::string_view token) {
-    if (token.empty() || isBlank(token.front()) || isBlank(token.back())) return false;
-    return std::all_of(token.begin(), token.end(), isPlainFieldChar);
-}
-
 class FileDescriptor {
 public:
     explicit FileDescriptor(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
@@ -113,7 +101,7 @@ bool TextInput::Eof() const {
     if (!open_) return true;
     for (std::size_t i = pos_; i < text_.size(); ++i) {
         if (text_[i] == '\x1a') continue;
-        if (readByLines_ || !isLineEnd(text_[i])) return false;
+        if (readByLines_ || !IsLineEnd(text_[i])) return false;
     }
     return true;
 }
@@ -122,7 +110,7 @@ std::string TextInput::LineInput() {
     readByLines_ = true;
     if (!open_ || pos_ >= text_.size()) return "";
     std::size_t end = pos_;
-    while (end < text_.size() && !isLineEnd(text_[end])) ++end;
+    while (end < text_.size() && !IsLineEnd(text_[end])) ++end;
     std::string line(text_.substr(pos_, end - pos_));
     if (end < text_.size() && text_[end] == '\r') ++end;
     if (end < text_.size() && text_[end] == '\n') ++end;
@@ -133,8 +121,8 @@ std::string TextInput::LineInput() {
 void TextInput::skipBlankLines() {
     for (;;) {
         std::size_t p = pos_;
-        while (p < text_.size() && isBlank(text_[p])) ++p;
-        if (p < text_.size() && isLineEnd(text_[p])) {
+        while (p < text_.size() && IsFieldBlank(text_[p])) ++p;
+        if (p < text_.size() && IsLineEnd(text_[p])) {
             pos_ = p + 1;
             continue;
         }
@@ -156,7 +144,7 @@ std::string_view TextInput::ListInputView() {
     readByLines_ = false;
     if (!open_) return {};
     skipBlankLines();
-    while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+    while (pos_ < text_.size() && IsFieldBlank(text_[pos_])) ++pos_;
     if (pos_ >= text_.size()) return {};
 
     std::string_view field;
@@ -165,10 +153,10 @@ std::string_view TextInput::ListInputView() {
         if (close == std::string_view::npos) close = text_.size();
         field = text_.substr(pos_ + 1, close - pos_ - 1);
         pos_ = close < text_.size() ? close + 1 : close;
-        while (pos_ < text_.size() && !isDelimiter(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && !IsFieldDelimiter(text_[pos_])) ++pos_;
     } else {
         std::size_t end = pos_;
-        while (end < text_.size() && !isDelimiter(text_[end])) ++end;
+        while (end < text_.size() && !IsFieldDelimiter(text_[end])) ++end;
         field = TrimView(text_.substr(pos_, end - pos_));
         pos_ = end;
     }
@@ -177,19 +165,6 @@ std::string_view TextInput::ListInputView() {
 }
 
 std::string TextInput::ListInput() { return std::string(ListInputView()); }
-
-// True when a field begins at `at`: only blanks stand between it and the
-// previous delimiter (or the reading position, where a field always begins).
-bool TextInput::fieldStartsAt(std::size_t at) const {
-    std::size_t i = at;
-    while (i > pos_ && isBlank(text_[i - 1])) --i;
-    return i == pos_ || isDelimiter(text_[i - 1]);
-}
-
-std::size_t TextInput::blanksEnd(std::size_t from) const {
-    while (from < text_.size() && isBlank(text_[from])) ++from;
-    return from;
-}
 
 bool TextInput::slowSkipPastField(std::string_view token, char stop) {
     do {
@@ -203,11 +178,16 @@ bool TextInput::slowSkipPastField(std::string_view token, char stop) {
 // Without a quote before it, a field is the text between two delimiters
 // with its blanks trimmed, so the first place where the token's text stands
 // alone between delimiters is the first field that equals it; the search
-// jumps there instead of reading every field on the way.
+// jumps there instead of reading every field on the way. A quoted field here
+// runs to the next quote wherever it is, over line ends too, so any quote
+// since the reading position may join the text ahead into one field: the
+// search reads field by field from the first quote on its way. (The play-rule
+// reader's quoted fields end at their line, so its search minds only quotes
+// on the line of a match.)
 bool TextInput::SkipPastField(std::string_view token, char stop) {
     readByLines_ = false;
     if (!open_) return false;
-    if (!isPlainToken(token) || (stop != '\0' && (!isPlainFieldChar(stop) || isBlank(stop))))
+    if (!IsPlainFieldToken(token) || (stop != '\0' && !IsPlainFieldToken(std::string_view(&stop, 1))))
         return slowSkipPastField(token, stop);
     constexpr std::size_t none = std::string_view::npos;
     std::size_t hit = text_.find(token, pos_);
@@ -222,16 +202,16 @@ bool TextInput::SkipPastField(std::string_view token, char stop) {
         if (std::memchr(text_.data() + quoteFreeTo, '"', at - quoteFreeTo) != nullptr)
             return slowSkipPastField(token, stop);
         quoteFreeTo = at;
-        if (at == hit && fieldStartsAt(at)) {
-            const std::size_t end = blanksEnd(at + token.size());
-            if (end >= text_.size() || isDelimiter(text_[end])) {
+        if (at == hit) {
+            const std::size_t end = WholeFieldEnd(text_, pos_, at, token.size());
+            if (end != none) {
                 pos_ = pastDelimiter(end);
                 return true;
             }
         }
-        if (at == stopHit && fieldStartsAt(at)) {
+        if (at == stopHit && FieldStartsAt(text_, pos_, at)) {
             std::size_t end = at;
-            while (end < text_.size() && !isDelimiter(text_[end])) ++end;
+            while (end < text_.size() && !IsFieldDelimiter(text_[end])) ++end;
             pos_ = pastDelimiter(end);
             return false;
         }

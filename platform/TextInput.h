@@ -66,8 +66,6 @@ public:
 private:
     void skipBlankLines();
     bool slowSkipPastField(std::string_view token, char stop);
-    bool fieldStartsAt(std::size_t at) const;
-    std::size_t blanksEnd(std::size_t from) const;
     std::size_t pastDelimiter(std::size_t at) const;
 
     FileBytes bytes_;

@@ -157,7 +157,8 @@ TEST(RuleFieldReader, SkippingToAFieldReadsAsFieldByFieldOnRandomTexts) {
         for (int i = 0; i < length; ++i) text += pieces[(next() >> 8) % pieces.size()];
         const int first = static_cast<int>((next() >> 4) % 3);
         const bool dropAtOnce = (next() >> 7) % 2 == 0;
-        for (const char* token : {"END", "x"}) {
+        // The later tokens cannot be looked for as raw text: a quote, a blank at an end, a lone Ctrl-Z.
+        for (const char* token : {"END", "x", "\"x", " x", "x ", "\x1a"}) {
             ASSERT_EQ(outcome(text, token, true, first, dropAtOnce), outcome(text, token, false, first, dropAtOnce))
                 << testing::PrintToString(text) << " token " << token << " after " << first;
         }
