@@ -6,6 +6,7 @@
 #include "FormView.h"
 #include "Localisation.h"
 #include "Main.h"
+#include "ProgramIdentity.h"
 #include "QtDialogs.h"
 #include "QtTranslations.h"
 #include "SchedulerDriver.h"
@@ -28,7 +29,7 @@ void markTicks(Main& main, bool& ticked) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumra Quest"));
+    ApplyProgramIdentity(QString::fromStdString(DesktopEntryName()));
     // The standard buttons and the file chooser speak the build's language.
     const QtTranslations qtWords(QString::fromStdString(QtCatalogueLanguage()));
 

@@ -61,6 +61,8 @@ std::string ResetStatisticsText() { return pick("Nolla statistiken", "Reset Stat
 
 std::string QtCatalogueLanguage() { return pick("sv", "en"); }
 
+std::string DesktopEntryName() { return pick("lumra-quest-sv", "lumra-quest"); }
+
 std::string AboutInfoText() {
     const std::string cr = "\r";
     switch (buildLanguage()) {

@@ -17,3 +17,6 @@ std::string AboutInfoText();
 std::string ResetStatisticsText();
 // The language code of Qt's own catalogue for the build: "sv" or "en".
 std::string QtCatalogueLanguage();
+// The program's desktop entry, without ".desktop": "lumra-quest-sv" or
+// "lumra-quest". A desktop pairs the running window with this launcher.
+std::string DesktopEntryName();

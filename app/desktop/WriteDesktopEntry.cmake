@@ -1,12 +1,19 @@
 # Run at install time: writes a desktop entry whose Exec line names the
 # installed program by its full path, so the entry starts the game whatever
-# prefix the installation was given.
-# In: LUMRA_ENTRY_TEMPLATE, LUMRA_ENTRY_OUTPUT, LUMRA_BINDIR (absolute, or
-# relative to the prefix).
-if(IS_ABSOLUTE "${LUMRA_BINDIR}")
-  set(LUMRA_PROGRAM_DIR "${LUMRA_BINDIR}")
-else()
-  set(LUMRA_PROGRAM_DIR "${CMAKE_INSTALL_PREFIX}/${LUMRA_BINDIR}")
-endif()
-file(READ "${LUMRA_ENTRY_TEMPLATE}" template)
-file(CONFIGURE OUTPUT "${LUMRA_ENTRY_OUTPUT}" CONTENT "${template}" @ONLY)
+# prefix the installation was given. The entry is written straight into its
+# place under the prefix (and DESTDIR), never into the build tree.
+# In: LUMRA_ENTRY_TEMPLATE, LUMRA_ENTRY_NAME (the file name), LUMRA_BINDIR and
+# LUMRA_ENTRY_DIR (each absolute, or relative to the prefix).
+foreach(LUMRA_DIR LUMRA_BINDIR LUMRA_ENTRY_DIR)
+  if(NOT IS_ABSOLUTE "${${LUMRA_DIR}}")
+    set(${LUMRA_DIR} "${CMAKE_INSTALL_PREFIX}/${${LUMRA_DIR}}")
+  endif()
+endforeach()
+set(LUMRA_PROGRAM_DIR "${LUMRA_BINDIR}")
+set(LUMRA_ENTRY_OUTPUT "$ENV{DESTDIR}${LUMRA_ENTRY_DIR}/${LUMRA_ENTRY_NAME}")
+message(STATUS "Installing: ${LUMRA_ENTRY_OUTPUT}")
+file(READ "${LUMRA_ENTRY_TEMPLATE}" LUMRA_ENTRY_TEXT)
+string(CONFIGURE "${LUMRA_ENTRY_TEXT}" LUMRA_ENTRY_TEXT @ONLY)
+file(WRITE "${LUMRA_ENTRY_OUTPUT}" "${LUMRA_ENTRY_TEXT}")
+# Recorded like the files that install() copies, for install_manifest.txt.
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${LUMRA_ENTRY_OUTPUT}")

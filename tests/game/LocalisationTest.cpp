@@ -32,6 +32,7 @@ TEST(LocalisationTest, EnglishTextsAndCaptions) {
     for (const Case& c : cases) EXPECT_EQ(c.actual, c.expected);
     EXPECT_EQ(AboutTitleText(), "About Lumra Quest");
     EXPECT_EQ(ResetStatisticsText(), "Reset Statistics");
+    EXPECT_EQ(DesktopEntryName(), "lumra-quest");
     EXPECT_EQ(AboutInfoText(), std::string("Contact:\r") + SupportMailAddress + "\rfor support");
     EXPECT_NE(RightsLineText(), "");
     EXPECT_NE(NewsTickerText.find(ProductWebAddress), std::string::npos);

@@ -42,6 +42,7 @@ TEST(SwedishBuildTest, SwedishTextsAndCaptions) {
     EXPECT_EQ(t.m().LlbDisabled.Caption, "inte aktiv");
     EXPECT_EQ(AboutTitleText(), "Om Lumra Quest");
     EXPECT_EQ(ResetStatisticsText(), "Nolla statistiken");
+    EXPECT_EQ(DesktopEntryName(), "lumra-quest-sv");
     EXPECT_EQ(AboutInfoText(), std::string("Understöd din egen sakanskola med en liten donation. Så många stackare "
                                            "har redan sakat ihjäl sig.\r\rFörbättringsförslag till ") +
                                    SupportMailAddress);
