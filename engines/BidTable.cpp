@@ -16,7 +16,7 @@
 float EATable[4][11];
 float PxTable[4][11];
 float EaUHTable[4][4];
-std::string BidTableReportedState;
+BidTableReports BidTableReportedState;
 
 namespace {
 const char* const kColourWord[4] = {"KLOVER ", "RUTER ", "HJARTER ", "SPADER "};
@@ -110,15 +110,37 @@ std::string fileState(const std::string& path, bool missing) {
     return path + "\n" + std::to_string(size) + " " + std::to_string(time.time_since_epoch().count());
 }
 
+// The reports no longer stand once the file is in another state.
+void followFile(const std::string& state) {
+    if (BidTableReportedState.fileState != state) BidTableReportedState = BidTableReports{state, false, {}};
+}
+
 void reportFile(const std::string& path, bool missing) {
-    const std::string state = fileState(path, missing);
-    if (BidTableReportedState == state) return;
-    BidTableReportedState = state;
+    followFile(fileState(path, missing));
+    if (BidTableReportedState.fileReported) return;
+    BidTableReportedState.fileReported = true;
     ShowEngineMessage(missing ? "Can't open the bid table file: " + path : "The bid table file is empty or damaged: " + path);
 }
 
-void forgetReport(const std::string& path) {
-    if (BidTableReportedState.rfind(path + "\n", 0) == 0) BidTableReportedState.clear();
+// The file reads as a table: a report of it as missing or damaged is over,
+// and is shown again if the file goes bad again.
+void forgetFileReport(const std::string& path) {
+    BidTableReports& r = BidTableReportedState;
+    if (!r.fileReported || r.fileState.rfind(path + "\n", 0) != 0) return;
+    followFile(fileState(path, false));
+    r.fileReported = false;
+}
+
+// The log names the missing key at every miss; the two boxes come once per
+// key until the file changes.
+void reportMissingKey(const std::string& path, const std::string& fileName, const std::string& marker,
+                      const std::string& key) {
+    const std::string miss = "Didn't find key: " + key + " in the file: " + fileName;
+    if (GameLogWanted()) LogEngineLine("\t" + miss + ", Rollto: " + marker);
+    followFile(fileState(path, false));
+    if (!BidTableReportedState.missingKeys.insert(marker + " " + key).second) return;
+    ShowEngineMessage("Please check log - " + miss);
+    ShowEngineMessage("Rollto: " + marker);
 }
 }  // namespace
 
@@ -157,7 +179,7 @@ void LoadHandEATables(int seat, const std::string& fileName) {
             return;
         }
         usable = true;
-        forgetReport(path);
+        forgetFileReport(path);
         in.Close();
 
         std::string eaText;
@@ -168,8 +190,7 @@ void LoadHandEATables(int seat, const std::string& fileName) {
             else
                 for (int k = 0; k < 10; ++k) eaText += fields[static_cast<std::size_t>(k)] + " ";
         } else {
-            ShowEngineMessage("Please check log - Didn't find key: " + key + " in the file: " + fileName);
-            ShowEngineMessage("Rollto: " + p.marker);
+            reportMissingKey(path, fileName, p.marker, key);
         }
         logColour(c, p.logKey, eaText);
     }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "BidFixture.h"
+#include "CardNames.h"
 #include "InstallFolder.h"
 #include "TableDriver.h"
 
@@ -114,6 +116,61 @@ TEST_F(LoaderTest, EmptyOrDamagedFileIsReportedOnceUntilItChanges) {
     LoadHandEATables(1, "T.txt");
     LoadHandEATables(1, "T.txt");
     EXPECT_EQ(messages(), std::vector<std::string>{report});
+}
+
+// A key missing from the table asks for a click once until the file
+// changes, while the log names it at every miss; a missing file keeps its
+// own report beside it, and coming back or going again is a change.
+TEST_F(LoaderTest, MissingKeyIsReportedOnceUntilTheFileChanges) {
+    std::vector<std::string> misses;
+    main->AddLogListener([&misses](const std::string& l) {
+        if (l.rfind("\tDidn't find key: ", 0) == 0) misses.push_back(l);
+    });
+    std::string table = fullTable();
+    const std::string kd = BidRecord("[_K_]", 3, 0.5f, 0.8f, 20);
+    table.erase(table.find(kd), kd.size());
+    const std::string path = main->gbInstallPath + "T.txt";
+    const std::string keyBox = "Please check log - Didn't find key: [_K_] in the file: T.txt", rollto = "Rollto: <1>";
+    const std::string noFile = "Can't open the bid table file: " + path;
+    auto loadTwice = [] {
+        LoadHandEATables(1, "T.txt");
+        LoadHandEATables(1, "T.txt");
+    };
+
+    write("T.txt", table);
+    loadTwice();
+    EXPECT_EQ(messages(), (std::vector<std::string>{keyBox, rollto}));
+    EXPECT_EQ(misses, std::vector<std::string>(2, "\tDidn't find key: [_K_] in the file: T.txt, Rollto: <1>"));
+    EXPECT_EQ(EATable[1][0], -28.0f);
+
+    // The same text written again later is a changed file.
+    dialogs.shown.clear();
+    write("T.txt", table);
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::minutes(1));
+    loadTwice();
+    EXPECT_EQ(messages(), (std::vector<std::string>{keyBox, rollto}));
+
+    dialogs.shown.clear();
+    std::filesystem::remove(path);
+    loadTwice();
+    write("T.txt", table);
+    loadTwice();
+    std::filesystem::remove(path);
+    loadTwice();
+    EXPECT_EQ(messages(), (std::vector<std::string>{noFile, keyBox, rollto, noFile}));
+    EXPECT_EQ(misses.size(), 6u);
+}
+
+// The same key text in two sections stands for two different hands: each
+// is a missing key of its own.
+TEST(LoaderReports, SameKeyInAnotherSectionIsReportedOnItsOwn) {
+    BidFixture f;
+    f.give(2, {AceClubs, CardNr("9c"), CardNr("8c"), FiveClubs});  // clubs: [_A_V_] in <4_2>
+    f.give(3, {CardNr("Ad"), FiveDiamonds});                       // diamonds: [_A_V_] in <2>
+    f.write("T.txt", "Bugala\n<0>\n" + BidRecord("[_]", -9) + "<1>\n" + BidRecord("[_v_]", 3) + "<2>\n<4_2>\n");
+    for (int seat : {2, 3, 2, 3}) LoadHandEATables(seat, "T.txt");
+    const std::string keyBox = "Please check log - Didn't find key: [_A_V_] in the file: T.txt";
+    EXPECT_EQ(f.messages(), (std::vector<std::string>{keyBox, "Rollto: <4_2>", keyBox, "Rollto: <2>"}));
 }
 
 // With an empty bid table every computer bid has no values, and the game
