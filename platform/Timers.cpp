@@ -29,6 +29,10 @@ void TimerScheduler::Advance(std::int64_t ms) {
     if (!Paused()) now_ = target;
 }
 
+void TimerScheduler::CatchUp(std::int64_t ms) {
+    if (!Paused()) now_ += std::max<std::int64_t>(ms, 0);
+}
+
 std::int64_t TimerScheduler::AdvanceToNextTick() {
     Timer* t = nextDue(INT64_MAX);
     if (!t || Paused()) return -1;
@@ -55,7 +59,9 @@ Timer::~Timer() {
 }
 
 void Timer::restart() {
-    if (scheduler_) due_ = scheduler_->now_ + interval_;
+    if (!scheduler_) return;
+    scheduler_->timingChange();
+    due_ = scheduler_->now_ + interval_;
 }
 
 void Timer::SetInterval(int ms) {

@@ -5,7 +5,9 @@
 // while enabled; changing the interval or enabling it again restarts its
 // countdown; at most one tick is pending per timer; a tick may stop or
 // restart its own timer. While the scheduler is paused (a modal dialog is
-// open) no timer ticks.
+// open) no timer ticks. Whoever runs the clock on real time hears of every
+// countdown that starts and of every pause, so it can keep the clock up to
+// date between its steps.
 
 #include <cstdint>
 #include <functional>
@@ -33,15 +35,32 @@ public:
     // when no timer is enabled.
     std::int64_t TimeToNextTick() const;
     std::int64_t Now() const { return now_; }
+    // Moves the clock on by ms without running a tick: a tick that falls due
+    // meanwhile runs at the next Advance, once. Nothing moves while paused.
+    void CatchUp(std::int64_t ms);
 
-    void Pause() { ++paused_; }
+    // Told just before a timer's countdown starts (it is made, enabled or
+    // given an interval) and just before a pause begins or ends, from inside
+    // a tick too. A driver on real time brings the clock up to date here, so
+    // a countdown starts from the true time and a pause drops only its own.
+    std::function<void()> OnTimingChange;
+
+    void Pause() {
+        timingChange();
+        ++paused_;
+    }
     void Resume() {
-        if (paused_ > 0) --paused_;
+        if (paused_ == 0) return;
+        timingChange();
+        --paused_;
     }
     bool Paused() const { return paused_ > 0; }
 
 private:
     friend class Timer;
+    void timingChange() {
+        if (OnTimingChange) OnTimingChange();
+    }
     Timer* nextDue(std::int64_t limit) const;
     std::vector<Timer*> timers_;
     std::int64_t now_ = 0;

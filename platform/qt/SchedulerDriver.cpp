@@ -15,12 +15,13 @@ SchedulerDriver::SchedulerDriver(forms::TimerScheduler& scheduler, std::function
 }
 
 SchedulerDriver::~SchedulerDriver() {
-    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+    if (running_) stop();
 }
 
 void SchedulerDriver::start() {
     running_ = true;
     clock_.start();
+    scheduler_.OnTimingChange = [this] { timingChanging(); };
     if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
     planNext();
 }
@@ -28,6 +29,7 @@ void SchedulerDriver::start() {
 void SchedulerDriver::stop() {
     running_ = false;
     wake_.stop();
+    scheduler_.OnTimingChange = nullptr;
     if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
 }
 
@@ -50,6 +52,17 @@ bool SchedulerDriver::eventFilter(QObject* watched, QEvent* e) {
         default: break;
     }
     return QObject::eventFilter(watched, e);
+}
+
+// Outside a step the clock lags behind by the time since the last one: it
+// catches up first, without running a tick, so that the countdown about to
+// start counts from now and the pause about to begin or end drops only its
+// own time. The wake is planned again as soon as the code that made the
+// change is back in an event loop.
+void SchedulerDriver::timingChanging() {
+    if (!running_ || inStep_) return;
+    scheduler_.CatchUp(ClampedStep(clock_.restart()));
+    wake_.start(0);
 }
 
 void SchedulerDriver::planNext() {

@@ -1,12 +1,15 @@
 #pragma once
 // Runs a timer scheduler on Qt's event loop with real elapsed time. It
 // sleeps until the next tick falls due (at most MaxWaitMs), so a game that
-// waits for the player costs next to nothing, and it brings the clock up to
-// date before any input, so a timer a click starts counts from the click. A
-// long gap (a slow step, a suspended machine) moves the clock on by at most
-// MaxStepMs, so the game's timers never fire in a burst; nothing ticks while
-// the scheduler is paused, and a tick that opens a dialog never runs the
-// scheduler again from inside itself.
+// waits for the player costs next to nothing. It brings the clock up to date
+// before any input, and whenever a timer starts counting or a pause begins
+// or ends outside a tick (in a click's handler, after a dialog's answer, in a
+// queued call), and then plans its wake again: a timer counts from the moment
+// it was started and ticks on time, one tick per wake. A wake that comes late
+// (a slow step, a suspended machine) moves the clock on by at most MaxStepMs,
+// so the dealing timer and every slower one never fire in a burst; nothing
+// ticks while the scheduler is paused, and a tick that opens a dialog never
+// runs the scheduler again from inside itself.
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -45,6 +48,7 @@ protected:
 private:
     void step();
     void planNext();
+    void timingChanging();
     forms::TimerScheduler& scheduler_;
     std::function<void()> afterStep_;
     QTimer wake_;
