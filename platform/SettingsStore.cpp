@@ -1,8 +1,8 @@
 #include "SettingsStore.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -46,35 +46,12 @@ bool load(const std::string& path, Records& out) {
     return true;
 }
 
-// QSaveFile writes into "<file>.XXXXXX" (six letters or digits) and renames
-// that over the file; a write killed half-way leaves the copy behind.
-bool isOwnTemporary(const QString& name) {
-    for (const QString& scope : {QStringLiteral("local.ini."), QStringLiteral("user.ini.")}) {
-        if (!name.startsWith(scope) || name.size() != scope.size() + 6) continue;
-        for (qsizetype i = scope.size(); i < name.size(); ++i) {
-            const char16_t c = name[i].unicode();
-            if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))) return false;
-        }
-        return true;
-    }
-    return false;
-}
-
-// Removes the copies left by killed writes. A young one may be another
-// running program's write in progress, so only copies older than any write
-// takes go.
-void removeStaleTemporaries(const QString& folder) {
-    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QFileInfoList found = QDir(folder).entryInfoList({QStringLiteral("*.ini.??????")},
-                                                           QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QFileInfo& fi : found)
-        if (isOwnTemporary(fi.fileName()) && fi.lastModified() < stale) QFile::remove(fi.absoluteFilePath());
-}
-
+// Writes the whole file anew through QSaveFile, so the file on disk is always
+// either the old text or the new one. Nothing left over by a killed write is
+// tidied away: on Linux QSaveFile writes into an unnamed file, which goes with
+// the writer; where it falls back to "<file>.XXXXXX", such a copy cannot be
+// told from one the player made and named ("user.ini.backup"), so it stays.
 bool save(const std::string& path, const Records& records) {
-    const QString folder = QFileInfo(QString::fromStdString(path)).absolutePath();
-    QDir().mkpath(folder);
-    removeStaleTemporaries(folder);
     QSaveFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::WriteOnly)) return false;
     std::string text, section;
@@ -131,6 +108,7 @@ std::optional<std::string> Read(bool localScope, const std::string& section, con
 bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value) {
     const std::string path = ScopeFile(localScope);
     if (path.empty()) return false;  // nowhere to keep it: the game plays on without
+    QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
     Records r;
     if (!load(path, r)) return false;
     r[{section, name}] = value;
