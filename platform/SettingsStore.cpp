@@ -64,7 +64,11 @@ bool save(const std::string& path, const Records& records) {
         }
         text += Escape(key.second) + "=" + Escape(value) + "\n";
     }
-    if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+    // QSaveFile holds the text in a buffer and commits even when emptying
+    // that buffer at the end fails (a full disk, a size limit), which would
+    // put a file without its tail in place; emptying it here first and
+    // giving up on a failure keeps the old file instead.
+    if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !f.flush()) {
         f.cancelWriting();
         return false;
     }
