@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -16,18 +17,35 @@ namespace settings {
 namespace {
 using Records = std::map<std::pair<std::string, std::string>, std::string>;
 
+// A write holds the lock for milliseconds. A lock whose owner has died is
+// taken over at once (QLockFile sees that the process is gone); one whose
+// owner hangs, or lives on another machine sharing the home, counts as stale
+// after this long.
+constexpr int kStaleLockMs = 10000;
+// How long a write waits for another program's write before it is dropped.
+constexpr int kLockWaitMs = 5000;
+
+// The lock beside a scope file, under a name no player gives a file:
+// QLockFile removes a stale file of that name.
+QString lockFileFor(const std::string& path) {
+    const QFileInfo file(QString::fromStdString(path));
+    return file.absolutePath() + "/." + file.fileName() + ".lumra-lock";
+}
+
 std::string envOr(const char* name) {
     const char* v = std::getenv(name);
     return v && *v ? std::string(v) : std::string();
 }
 
 // Reads every record of a scope file; a missing or damaged file gives what
-// could be read, never an error. False only when the file exists but cannot
-// be read: writing over it then would lose every value it holds.
+// could be read, never an error. False only when the file is there but
+// cannot be read: writing over it then would lose every value it holds.
+// Only an open that failed asks whether the file is there, so a file that is
+// there always counts; a write renames its new file over the old in one step,
+// so the name is never missing for a moment.
 bool load(const std::string& path, Records& out) {
     QFile f(QString::fromStdString(path));
-    if (!f.exists()) return true;
-    if (!f.open(QIODevice::ReadOnly)) return false;
+    if (!f.open(QIODevice::ReadOnly)) return !f.exists();
     const QByteArray data = f.readAll();
     std::istringstream in(data.toStdString());
     std::string line, section;
@@ -113,6 +131,13 @@ bool Write(bool localScope, const std::string& section, const std::string& name,
     const std::string path = ScopeFile(localScope);
     if (path.empty()) return false;  // nowhere to keep it: the game plays on without
     QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
+    // Another running copy of the game may write the same file: reading,
+    // changing and writing it under one lock keeps each other's values. A
+    // write that cannot get the lock is dropped; it never writes over a file
+    // it has not read under the lock.
+    QLockFile lock(lockFileFor(path));
+    lock.setStaleLockTime(kStaleLockMs);
+    if (!lock.tryLock(kLockWaitMs)) return false;
     Records r;
     if (!load(path, r)) return false;
     r[{section, name}] = value;
