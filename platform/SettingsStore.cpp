@@ -1,8 +1,9 @@
 #include "SettingsStore.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -16,18 +17,35 @@ namespace settings {
 namespace {
 using Records = std::map<std::pair<std::string, std::string>, std::string>;
 
+// A write holds the lock for milliseconds. A lock whose owner has died is
+// taken over at once (QLockFile sees that the process is gone); one whose
+// owner hangs, or lives on another machine sharing the home, counts as stale
+// after this long.
+constexpr int kStaleLockMs = 10000;
+// How long a write waits for another program's write before it is dropped.
+constexpr int kLockWaitMs = 5000;
+
+// The lock beside a scope file, under a name no player gives a file:
+// QLockFile removes a stale file of that name.
+QString lockFileFor(const std::string& path) {
+    const QFileInfo file(QString::fromStdString(path));
+    return file.absolutePath() + "/." + file.fileName() + ".lumra-lock";
+}
+
 std::string envOr(const char* name) {
     const char* v = std::getenv(name);
     return v && *v ? std::string(v) : std::string();
 }
 
 // Reads every record of a scope file; a missing or damaged file gives what
-// could be read, never an error. False only when the file exists but cannot
-// be read: writing over it then would lose every value it holds.
+// could be read, never an error. False only when the file is there but
+// cannot be read: writing over it then would lose every value it holds.
+// Only an open that failed asks whether the file is there, so a file that is
+// there always counts; a write renames its new file over the old in one step,
+// so the name is never missing for a moment.
 bool load(const std::string& path, Records& out) {
     QFile f(QString::fromStdString(path));
-    if (!f.exists()) return true;
-    if (!f.open(QIODevice::ReadOnly)) return false;
+    if (!f.open(QIODevice::ReadOnly)) return !f.exists();
     const QByteArray data = f.readAll();
     std::istringstream in(data.toStdString());
     std::string line, section;
@@ -46,35 +64,12 @@ bool load(const std::string& path, Records& out) {
     return true;
 }
 
-// QSaveFile writes into "<file>.XXXXXX" (six letters or digits) and renames
-// that over the file; a write killed half-way leaves the copy behind.
-bool isOwnTemporary(const QString& name) {
-    for (const QString& scope : {QStringLiteral("local.ini."), QStringLiteral("user.ini.")}) {
-        if (!name.startsWith(scope) || name.size() != scope.size() + 6) continue;
-        for (qsizetype i = scope.size(); i < name.size(); ++i) {
-            const char16_t c = name[i].unicode();
-            if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))) return false;
-        }
-        return true;
-    }
-    return false;
-}
-
-// Removes the copies left by killed writes. A young one may be another
-// running program's write in progress, so only copies older than any write
-// takes go.
-void removeStaleTemporaries(const QString& folder) {
-    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QFileInfoList found = QDir(folder).entryInfoList({QStringLiteral("*.ini.??????")},
-                                                           QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QFileInfo& fi : found)
-        if (isOwnTemporary(fi.fileName()) && fi.lastModified() < stale) QFile::remove(fi.absoluteFilePath());
-}
-
+// Writes the whole file anew through QSaveFile, so the file on disk is always
+// either the old text or the new one. Nothing left over by a killed write is
+// tidied away: on Linux QSaveFile writes into an unnamed file, which goes with
+// the writer; where it falls back to "<file>.XXXXXX", such a copy cannot be
+// told from one the player made and named ("user.ini.backup"), so it stays.
 bool save(const std::string& path, const Records& records) {
-    const QString folder = QFileInfo(QString::fromStdString(path)).absolutePath();
-    QDir().mkpath(folder);
-    removeStaleTemporaries(folder);
     QSaveFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::WriteOnly)) return false;
     std::string text, section;
@@ -87,7 +82,11 @@ bool save(const std::string& path, const Records& records) {
         }
         text += Escape(key.second) + "=" + Escape(value) + "\n";
     }
-    if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+    // QSaveFile holds the text in a buffer and commits even when emptying
+    // that buffer at the end fails (a full disk, a size limit), which would
+    // put a file without its tail in place; emptying it here first and
+    // giving up on a failure keeps the old file instead.
+    if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !f.flush()) {
         f.cancelWriting();
         return false;
     }
@@ -131,6 +130,14 @@ std::optional<std::string> Read(bool localScope, const std::string& section, con
 bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value) {
     const std::string path = ScopeFile(localScope);
     if (path.empty()) return false;  // nowhere to keep it: the game plays on without
+    QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
+    // Another running copy of the game may write the same file: reading,
+    // changing and writing it under one lock keeps each other's values. A
+    // write that cannot get the lock is dropped; it never writes over a file
+    // it has not read under the lock.
+    QLockFile lock(lockFileFor(path));
+    lock.setStaleLockTime(kStaleLockMs);
+    if (!lock.tryLock(kLockWaitMs)) return false;
     Records r;
     if (!load(path, r)) return false;
     r[{section, name}] = value;

@@ -4,7 +4,9 @@
 // section / name / value records. Every call opens the file, reads or
 // writes it and closes it again; nothing is cached, so two running programs
 // see each other's writes. Writes are atomic (a temporary file renamed over
-// the old one); a damaged or unreadable file reads as missing values.
+// the old one), and each one reads, changes and writes its file under a lock
+// (".<file>.lumra-lock" beside it), so two programs writing at once keep
+// each other's values. A damaged or unreadable file reads as missing values.
 //
 // The settings folder is $LUMRA_SETTINGS_DIR when set (tests use it), else
 // "Lumra Quest" in the user's configuration folder ($XDG_CONFIG_HOME or

@@ -1,4 +1,4 @@
-// Where the settings store keeps its files, and what it tidies there.
+// Where the settings store keeps its files, and what it leaves alone there.
 #include <gtest/gtest.h>
 
 #include <QDateTime>
@@ -112,34 +112,30 @@ TEST(SettingsStore, WithoutAHomeNothingIsWrittenAndReadsFindNothing) {
     }
 }
 
-TEST(SettingsStore, AWriteRemovesOnlyItsOwnStaleTemporaryCopies) {
+TEST(SettingsStore, AWriteLeavesEveryOtherFileInTheFolderAlone) {
+    // Copies the player made and named, long untouched, some of them named
+    // as a temporary or a lock file might be: none is the store's to remove.
     TempSettings tmp;
-    ASSERT_TRUE(settings::Write(false, "Statistic", "TotalVi", " 1"));
-    struct Case {
-        const char* name;
-        int secondsAgo;
-        bool kept;
-    };
-    const Case cases[] = {
-        {"user.ini.Ab12Cd", 3600, false},  // left by a killed write
-        {"local.ini.xYz789", 120, false},  // the other scope's file too
-        {"user.ini.Q1w2E3", 0, true},      // may be another program's write in progress
-        {"user.ini.abc", 3600, true},      // not the save file's naming
-        {"user.ini.Ab12Cd7", 3600, true},
-        {"user.ini.ab-cde", 3600, true},
-        {"other.ini.Ab12Cd", 3600, true},
-        {"user.txt.Ab12Cd", 3600, true},
-        {".user.ini.Ab12Cd", 3600, true},
-    };
-    for (const Case& c : cases) touch(inFolder(tmp, c.name), c.secondsAgo);
+    const char* const names[] = {"user.ini.backup", "local.ini.before", "user.ini.Ab12Cd", "local.ini.xYz789",
+                                 "user.ini.lock",   "local.ini.lock",   ".user.ini.Ab12Cd", "user.ini~",
+                                 "other.ini.Ab12Cd"};
+    for (const char* name : names) touch(inFolder(tmp, name), 3600);
     ASSERT_TRUE(QDir().mkdir(inFolder(tmp, "user.ini.Folder")));
     age(inFolder(tmp, "user.ini.Folder"), 3600);
 
-    settings::Read(false, "Statistic", "TotalVi");
-    EXPECT_TRUE(QFile::exists(inFolder(tmp, "user.ini.Ab12Cd"))) << "a read leaves the folder alone";
-
-    ASSERT_TRUE(settings::Write(false, "Statistic", "TotalVi", " 2"));
-    for (const Case& c : cases) EXPECT_EQ(QFile::exists(inFolder(tmp, c.name)), c.kept) << c.name;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(settings::Write(false, "Statistic", "TotalVi", " " + std::to_string(i)));
+        ASSERT_TRUE(settings::Write(true, "Statistic", "Debug", " " + std::to_string(i)));
+    }
+    for (const char* name : names) {
+        QFile f(inFolder(tmp, name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(f.readAll(), "[Statistic]\nTotalVi= 3\n") << name;
+    }
     EXPECT_TRUE(QDir(inFolder(tmp, "user.ini.Folder")).exists());
+    const QStringList entries =
+        QDir(QString::fromStdString(tmp.path())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    EXPECT_EQ(entries.size(), static_cast<qsizetype>(std::size(names)) + 3) << entries.join(" ").toStdString();
     EXPECT_EQ(settings::Read(false, "Statistic", "TotalVi"), " 2");
+    EXPECT_EQ(settings::Read(true, "Statistic", "Debug"), " 2");
 }
