@@ -1,11 +1,13 @@
 #include "ProgramIdentity.h"
 
+#include <QDir>
 #include <QGuiApplication>
 
+// Every size the build put in the resources (app/CMakeLists.txt lists them).
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : {32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/lumra-quest/lumra-quest-%1.png").arg(size), QSize(size, size));
+    const QDir sizes(QStringLiteral(":/lumra-quest"));
+    for (const QString& file : sizes.entryList(QDir::Files)) icon.addFile(sizes.filePath(file));
     return icon;
 }
 
