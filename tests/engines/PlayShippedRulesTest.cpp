@@ -2,7 +2,6 @@
 // deal to its end without a fault.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <set>
 
@@ -107,47 +106,6 @@ TEST(ShippedPlayRules, ManyDealsPlayToTheEndWithoutAMessageAndWithHeldCards) {
     EXPECT_EQ(t.dialogs.CountOf("MsgBox"), 0);
     for (const auto& c : readFacts(kRules).suggestCodes) EXPECT_TRUE(shown.count(c)) << "never shown: " << c;
     EXPECT_EQ(shown, readFacts(kRules).suggestCodes);
-}
-
-// Where one rule explains the same card in two ways, each text must hold for
-// the hand it is shown with: the cases are told apart by the hand and the
-// trick, not by the card.
-TEST(ShippedPlayRules, EachExplanationOfASplitRuleHoldsForItsHand) {
-    TestTable t(11);
-    Main& m = t.m();
-    for (auto& h : m.Hand) h.myPlayAI = kRules;
-    std::mt19937 g(424242);
-    std::map<std::string, int> seen;
-    for (int d = 0; d < 2000; ++d) {
-        playsim::DealResult r;
-        playsim::deal(m, g, r);
-        playsim::playOut(m, r, [&] {
-            const KortHand& h = m.Hand[CurrentSeat];
-            std::set<int> held;
-            for (const Kort* k : h.colHand)
-                if (IsTrump(*k, m.gbFarg)) held.insert(k->Rang);
-            const int card = h.colHand.Item(SuggestedCardIndex)->Rang;
-            const int top = *std::max_element(RoundDataRang.begin(), RoundDataRang.end());
-            const std::string code = SuggestText;
-            const std::string where = "deal " + std::to_string(d) + " code " + code;
-            ++seen[code];
-            if (code == "39") {
-                EXPECT_TRUE(held.count(4)) << where << ": keeps the small five";
-                EXPECT_NE(card, 4) << where;
-            } else if (code == "62") {
-                EXPECT_FALSE(held.count(4) || held.count(5)) << where << ": holds no five";
-            } else if (code == "63") {
-                EXPECT_TRUE(card == *held.rbegin() && card > top) << where << ": the highest card beats the trick";
-            } else if (code == "46") {
-                EXPECT_NE(card, *held.rbegin()) << where << ": the best card is kept";
-            } else if (code == "23") {
-                // The lowest trump that beats the trick, whatever its points.
-                EXPECT_GT(card, top) << where;
-                EXPECT_EQ(card, *held.upper_bound(top)) << where;
-            }
-        });
-    }
-    for (const char* code : {"39", "62", "63", "46", "23"}) EXPECT_GT(seen[code], 0) << "never shown: " << code;
 }
 
 }  // namespace
