@@ -10,10 +10,12 @@ foreach(LUMRA_DIR LUMRA_BINDIR LUMRA_ENTRY_DIR)
   endif()
 endforeach()
 set(LUMRA_PROGRAM_DIR "${LUMRA_BINDIR}")
-set(LUMRA_ENTRY_OUTPUT "$ENV{DESTDIR}${LUMRA_ENTRY_DIR}/${LUMRA_ENTRY_NAME}")
+set(LUMRA_ENTRY_FILE "${LUMRA_ENTRY_DIR}/${LUMRA_ENTRY_NAME}")
+set(LUMRA_ENTRY_OUTPUT "$ENV{DESTDIR}${LUMRA_ENTRY_FILE}")
 message(STATUS "Installing: ${LUMRA_ENTRY_OUTPUT}")
 file(READ "${LUMRA_ENTRY_TEMPLATE}" LUMRA_ENTRY_TEXT)
 string(CONFIGURE "${LUMRA_ENTRY_TEXT}" LUMRA_ENTRY_TEXT @ONLY)
 file(WRITE "${LUMRA_ENTRY_OUTPUT}" "${LUMRA_ENTRY_TEXT}")
-# Recorded like the files that install() copies, for install_manifest.txt.
-list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${LUMRA_ENTRY_OUTPUT}")
+# Listed in install_manifest.txt as install() lists the files it copies:
+# by their place under the prefix, without DESTDIR in front.
+list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${LUMRA_ENTRY_FILE}")
