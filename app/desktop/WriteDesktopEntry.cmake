@@ -9,7 +9,14 @@ foreach(LUMRA_DIR LUMRA_BINDIR LUMRA_ENTRY_DIR)
     set(${LUMRA_DIR} "${CMAKE_INSTALL_PREFIX}/${${LUMRA_DIR}}")
   endif()
 endforeach()
+# The program's folder goes inside the quoted argument of Exec, so it is
+# escaped twice: first as the quoting asks (a backslash before " ` $ and \,
+# and % doubled, or it reads as a field code), then as every string value
+# asks (each backslash written \\).
 set(LUMRA_PROGRAM_DIR "${LUMRA_BINDIR}")
+string(REGEX REPLACE "([\"`$\\\\])" "\\\\\\1" LUMRA_PROGRAM_DIR "${LUMRA_PROGRAM_DIR}")
+string(REPLACE "%" "%%" LUMRA_PROGRAM_DIR "${LUMRA_PROGRAM_DIR}")
+string(REPLACE "\\" "\\\\" LUMRA_PROGRAM_DIR "${LUMRA_PROGRAM_DIR}")
 set(LUMRA_ENTRY_FILE "${LUMRA_ENTRY_DIR}/${LUMRA_ENTRY_NAME}")
 set(LUMRA_ENTRY_OUTPUT "$ENV{DESTDIR}${LUMRA_ENTRY_FILE}")
 message(STATUS "Installing: ${LUMRA_ENTRY_OUTPUT}")

@@ -4,8 +4,8 @@
 # window class (Qt's instance part of WM_CLASS on X11) and finds its icon;
 # install_manifest lists every file by its place under the prefix, DESTDIR or
 # not; and the install wrote nothing into the build tree.
-# In: BUILD_DIR, SCRATCH (a folder the test may fill and empty), VALIDATE
-# (desktop-file-validate).
+# In: BUILD_DIR, SCRATCH (a folder the test may fill and empty), DESKTOP_DIR
+# (app/desktop in the sources), VALIDATE (desktop-file-validate).
 cmake_minimum_required(VERSION 3.25)
 if(NOT VALIDATE)
   message(FATAL_ERROR "desktop-file-validate was not found (package desktop-file-utils, scripts/install-deps)")
@@ -92,10 +92,10 @@ function(check_entry file program)
   endif()
 endfunction()
 
-# A prefix under the scratch folder (whose name holds a space), installed
-# into straight and through DESTDIR: the entries name the prefix, never the
-# staging folder, and the manifest is the same both times.
-set(prefix "${SCRATCH}/prefix")
+# A prefix holding a space and a %, installed into straight and through
+# DESTDIR: the entries name the prefix, never the staging folder, and the
+# manifest is the same both times.
+set(prefix "${SCRATCH}/pre fix%50/x")
 foreach(destdir "" "${SCRATCH}/stage")
   file(REMOVE_RECURSE "${SCRATCH}")
   set(ENV{DESTDIR} "${destdir}")
@@ -140,3 +140,17 @@ foreach(destdir "" "${SCRATCH}/stage")
     message(SEND_ERROR "DESTDIR changes install_manifest:\n${straight_manifest}\nto\n${manifest}")
   endif()
 endforeach()
+
+# Every character the quoting of Exec escapes, in the program's folder. CMake
+# takes a backslash in an install prefix for a folder separator, so this
+# entry is written by the entries' own rule alone, not by an install.
+function(write_entry program_dir entry_dir)
+  set(LUMRA_ENTRY_TEMPLATE "${DESKTOP_DIR}/lumra-quest.desktop.in")
+  set(LUMRA_ENTRY_NAME "lumra-quest.desktop")
+  set(LUMRA_ENTRY_DIR "${entry_dir}")
+  set(LUMRA_BINDIR "${program_dir}")
+  include("${DESKTOP_DIR}/WriteDesktopEntry.cmake")
+endfunction()
+set(program_dir "/opt/back\\slash \"quoted\" \$HOME `date` 100%d/bin")
+write_entry("${program_dir}" "${SCRATCH}/written")
+check_entry("${SCRATCH}/written/lumra-quest.desktop" "${program_dir}/Lumra_ENG")
