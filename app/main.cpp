@@ -7,6 +7,7 @@
 #include "Localisation.h"
 #include "Main.h"
 #include "ProgramIdentity.h"
+#include "ProgramStart.h"
 #include "QtDialogs.h"
 #include "QtTranslations.h"
 #include "SchedulerDriver.h"
@@ -28,6 +29,7 @@ void markTicks(Main& main, bool& ticked) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    IgnoreFileSizeSignal();
     QApplication app(argc, argv);
     ApplyProgramIdentity(QString::fromStdString(DesktopEntryName()));
     // The standard buttons and the file chooser speak the build's language.

@@ -158,7 +158,8 @@ TEST(SettingsStoreWriters, AWriteThatFailsHalfWayLeavesTheOldFileWhole) {
     const std::string before = fileText(path);
 
     // The writer may not make a file larger than 4 KiB, and the new text is
-    // twice that: its write stops in the middle.
+    // twice that: its write stops in the middle. SIGXFSZ is ignored, as the
+    // programs ignore it from their start.
     const pid_t child = startChild([] {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{4096, 4096};
