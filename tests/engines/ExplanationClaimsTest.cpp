@@ -27,6 +27,8 @@ bool isFive(int r) { return r == Rv || r == RV; }
 // The cards whose points go to whoever takes the trick (the 2's point stays
 // with the side that plays it).
 bool carriesPoints(int r) { return isFive(r) || r == R10 || r == RJ || r == RA; }
+// The points a trick holds for whoever takes it, as the rules count them:
+// the ace takes its own trick, so its point is never at stake.
 int pointsOf(int r) { return isFive(r) ? 5 : (r == R10 || r == RJ) ? 1 : 0; }
 
 // The table as it stood when the rules chose a card.
@@ -38,7 +40,6 @@ struct Decision {
     std::array<bool, 4> passed{};        // passed over: seen to hold no trumps
     std::set<int> gone;                  // played (this trick included) or out of play
     int leader = 0;
-    int trickNo = 0;
     int bid = 0;
     bool bidders = false;  // the seat's side holds the contract
     int pointsUs = 0, pointsThem = 0;
@@ -107,7 +108,7 @@ struct Decision {
         return false;
     }
     bool fiveOut() const { return out(Rv) || out(RV); }
-    bool gone_(int r) const { return gone.count(r) > 0; }
+    bool isGone(int r) const { return gone.count(r) > 0; }
     // The highest trump in any hand: nothing still out beats it.
     bool isHighestLeft(int r) const {
         for (int above = r + 1; above <= RA; ++above)
@@ -289,7 +290,7 @@ const std::vector<Row>& claims() {
          [](const Decision& d) { return d.leads() && d.card == RQ && (d.out(RK) || d.out(RA)); }},
         {"42", "lead the 10", [](const Decision& d) { return d.leads() && d.card == R10; }},
         {"43", "lead the king: the ace is gone, the queen held",
-         [](const Decision& d) { return d.leads() && d.card == RK && d.holds(RQ) && d.gone_(RA); }},
+         [](const Decision& d) { return d.leads() && d.card == RK && d.holds(RQ) && d.isGone(RA); }},
         {"44", "lead the jack, the 10 held",
          [](const Decision& d) { return d.leads() && d.card == RJ && d.holds(R10); }},
         {"45", "defending with three trumps: lead a five",
@@ -417,7 +418,6 @@ Decision decisionAt(const Main& m, const playsim::DealResult& r) {
         if (PlayCardFlags[static_cast<std::size_t>(rank)] == -1) d.gone.insert(rank);
     d.card = m.Hand[d.seat].colHand.Item(SuggestedCardIndex)->Rang;
     d.leader = static_cast<int>(TrickLeader);
-    d.trickNo = TrickCount;
     d.bid = r.bid;
     d.bidders = playsim::sideOf(d.seat) == playsim::sideOf(r.bidder);
     d.pointsUs = d.seat % 2 == 0 ? DealPointsVi : DealPointsDe;
