@@ -23,13 +23,19 @@ inline Qt::Alignment ExpectedTextAlignment(forms::Alignment a) {
     return Qt::AlignLeft;
 }
 
+// The rectangle the caption covers when the painter draws it with font in
+// a box of the label's height and the given width.
+inline QRect CaptionBounds(const forms::Label& l, const QFont& font, int width) {
+    const QRect box(0, 0, width, l.PixelHeight());
+    const int flags = static_cast<int>(ExpectedTextAlignment(l.TextAlign) | Qt::AlignTop) | Qt::TextWordWrap;
+    return QFontMetrics(font).boundingRect(box, flags, forms::CaptionText(l.Caption));
+}
+
 // uncoveredWidth: pixels from the label's left edge that nothing covers;
 // -1 for the whole label.
 inline void ExpectCaptionFits(const forms::Label& l, int uncoveredWidth = -1) {
     const QRect box(0, 0, l.PixelWidth(), l.PixelHeight());
-    const int flags = static_cast<int>(ExpectedTextAlignment(l.TextAlign) | Qt::AlignTop) | Qt::TextWordWrap;
-    const QRect needed =
-        QFontMetrics(forms::LabelFont(l)).boundingRect(box, flags, forms::CaptionText(l.Caption));
+    const QRect needed = CaptionBounds(l, forms::LabelFont(l), box.width());
     EXPECT_LE(needed.height(), box.height()) << l.Name << ": \"" << l.Caption << "\"";
     EXPECT_LE(needed.width(), box.width()) << l.Name << ": \"" << l.Caption << "\"";
     EXPECT_GE(needed.left(), 0) << l.Name << ": \"" << l.Caption << "\"";
