@@ -127,9 +127,12 @@ std::optional<std::string> Read(bool localScope, const std::string& section, con
     return it->second;
 }
 
-bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value) {
+bool Update(bool localScope, const std::string& section, const std::string& name, const Change& change) {
     const std::string path = ScopeFile(localScope);
-    if (path.empty()) return false;  // nowhere to keep it: the game plays on without
+    if (path.empty()) {  // nowhere to keep it: the game plays on without
+        change(std::nullopt);
+        return false;
+    }
     QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
     // Another running copy of the game may write the same file: reading,
     // changing and writing it under one lock keeps each other's values. A
@@ -137,11 +140,23 @@ bool Write(bool localScope, const std::string& section, const std::string& name,
     // it has not read under the lock.
     QLockFile lock(lockFileFor(path));
     lock.setStaleLockTime(kStaleLockMs);
-    if (!lock.tryLock(kLockWaitMs)) return false;
+    if (!lock.tryLock(kLockWaitMs)) {
+        change(std::nullopt);
+        return false;
+    }
     Records r;
-    if (!load(path, r)) return false;
-    r[{section, name}] = value;
+    const bool readable = load(path, r);
+    const auto it = r.find({section, name});
+    const std::optional<std::string> value = change(it == r.end() ? std::nullopt : std::optional(it->second));
+    if (!value) return true;
+    // A file that is there but unreadable is never written over.
+    if (!readable) return false;
+    r[{section, name}] = *value;
     return save(path, r);
+}
+
+bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value) {
+    return Update(localScope, section, name, [&](const std::optional<std::string>&) { return value; });
 }
 
 std::string Escape(const std::string& raw) {

@@ -13,6 +13,7 @@
 // ~/.config). With no home there is no folder: reads give nothing and
 // writes fail, so the game plays on without statistics.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,15 @@ std::string ScopeFile(bool localScope);
 std::optional<std::string> Read(bool localScope, const std::string& section, const std::string& name);
 // False when the value could not be written (the caller stays silent).
 bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value);
+
+// What a value becomes, from what Read would give for it; nothing leaves it
+// as it is.
+using Change = std::function<std::optional<std::string>(const std::optional<std::string>& stored)>;
+// Reads a value and writes what change() makes of it as one step, so that
+// no other program's write of the file comes between (a count bumped by two
+// programs at once keeps both bumps). change() is called once, also when
+// there is nowhere to write. False when it could not be written.
+bool Update(bool localScope, const std::string& section, const std::string& name, const Change& change);
 
 // The escaping used in the files, exposed for tests: backslash, CR, LF,
 // "=", "[" and "]" are written as escapes so a value may hold any character.

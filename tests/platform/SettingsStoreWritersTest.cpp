@@ -20,51 +20,11 @@
 #include <string>
 #include <vector>
 
+#include "ChildProcesses.h"
 #include "SettingsStore.h"
 #include "TempSettings.h"
 
 namespace {
-
-// Runs work() in a child process, whose exit code is what work() gives.
-pid_t startChild(const std::function<int()>& work) {
-    std::fflush(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) _exit(work());
-    return pid;
-}
-
-// The child's exit code, or -1 when a signal ended it.
-int waitChild(pid_t pid) {
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid) return -2;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// Holds children back until release(), so that they start writing together.
-class StartLine {
-public:
-    StartLine() { EXPECT_EQ(pipe(fds_), 0); }
-    ~StartLine() {
-        release();
-        close(fds_[0]);
-    }
-    StartLine(const StartLine&) = delete;
-    StartLine& operator=(const StartLine&) = delete;
-    // Called in a child: returns once the parent has released the line.
-    void wait() {
-        close(fds_[1]);
-        char c = 0;
-        while (read(fds_[0], &c, 1) < 0) {
-        }
-    }
-    void release() {
-        if (fds_[1] >= 0) close(fds_[1]);
-        fds_[1] = -1;
-    }
-
-private:
-    int fds_[2] = {-1, -1};
-};
 
 std::string fileText(const std::string& path) {
     QFile f(QString::fromStdString(path));
