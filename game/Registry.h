@@ -16,7 +16,8 @@ std::string GetRegistryValue(const std::string& scope, const std::string& sectio
 // Reads a value as GetRegistryValue does and saves what change() makes of
 // it, with no other program's write between the two: a count bumped by two
 // games at once keeps both bumps. change() gives nothing to leave the value
-// as it is. Gives what change() gave.
+// as it is, and may be called again when another program wrote meanwhile.
+// Gives what the last call of change() gave.
 std::optional<std::string> ChangeRegistryValue(
     const std::string& scope, const std::string& section, const std::string& name, const std::string& defaultValue,
     const std::function<std::optional<std::string>(const std::string& stored)>& change);
