@@ -46,11 +46,12 @@ int counterFrom(const std::string& stored) {
 // that two copies of the game capturing at once get numbers of their own.
 std::optional<int> takeCaptureNumber(const std::string& folder, const std::string& attribute) {
     std::optional<int> n;
-    ChangeRegistryValue("local", "Statistic", "Debug", "0", [&](const std::string& stored) -> std::optional<std::string> {
+    auto takeNext = [&](const std::string& stored) -> std::optional<std::string> {
         n = freeCaptureNumber(folder, counterFrom(stored), attribute);
         if (!n) return std::nullopt;
         return StrNum(*n >= kCounterLimit ? 0 : *n + 1);
-    });
+    };
+    ChangeRegistryValue("local", "Statistic", "Debug", "0", takeNext);
     return n;
 }
 
