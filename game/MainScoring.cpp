@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "Main.h"
@@ -69,9 +70,12 @@ void Main::Aftermath() {
             LblGameOver.Visible = true;
             StartTicker();
             const char* name = viWins ? "TotalVi" : "TotalDe";
-            const std::string count = StrNum(nextWinCount(GetRegistryValue("user", "Statistic", name, "0")));
-            SaveRegistryValue("user", "Statistic", name, count);
-            (viWins ? LblStatisticVi : LblStatisticDe).Caption = count;
+            // Another copy of the game may end a game at the same moment: the
+            // count is read and bumped in one step, so neither win is lost.
+            const auto count = ChangeRegistryValue("user", "Statistic", name, "0", [](const std::string& stored) {
+                return std::optional(StrNum(nextWinCount(stored)));
+            });
+            (viWins ? LblStatisticVi : LblStatisticDe).Caption = count.value_or("");
         }
         AddScoreboardRow();
     }

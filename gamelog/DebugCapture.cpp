@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "LogLines.h"
 #include "Main.h"
@@ -32,6 +33,26 @@ std::optional<int> freeCaptureNumber(const std::string& folder, int n, const std
         n = n >= kCounterLimit ? 0 : n + 1;
     }
     return std::nullopt;
+}
+
+int counterFrom(const std::string& stored) {
+    const std::string t = Trim(stored);
+    if (t.empty() || t.size() > 5 || t.find_first_not_of("0123456789") != std::string::npos) return 0;
+    const int n = std::stoi(t);
+    return n > kCounterLimit ? 0 : n;
+}
+
+// Takes the capture's number and stores the one after it in one step, so
+// that two copies of the game capturing at once get numbers of their own.
+std::optional<int> takeCaptureNumber(const std::string& folder, const std::string& attribute) {
+    std::optional<int> n;
+    auto takeNext = [&](const std::string& stored) -> std::optional<std::string> {
+        n = freeCaptureNumber(folder, counterFrom(stored), attribute);
+        if (!n) return std::nullopt;
+        return StrNum(*n >= kCounterLimit ? 0 : *n + 1);
+    };
+    ChangeRegistryValue("local", "Statistic", "Debug", "0", takeNext);
+    return n;
 }
 
 std::string withoutLineBreaks(std::string text) {
@@ -77,12 +98,7 @@ std::string DebugScreenshotName(int n, const std::string& attribute) {
     return "LumraDEBUG_" + PlainNum(n) + "_" + attribute + ".bmp";
 }
 
-int StoredDebugCounter() {
-    const std::string t = Trim(GetRegistryValue("local", "Statistic", "Debug", "0"));
-    if (t.empty() || t.size() > 5 || t.find_first_not_of("0123456789") != std::string::npos) return 0;
-    const int n = std::stoi(t);
-    return n > kCounterLimit ? 0 : n;
-}
+int StoredDebugCounter() { return counterFrom(GetRegistryValue("local", "Statistic", "Debug", "0")); }
 
 void Main::BtnDebugMsg_Click() {
     const auto attribute = InputBox("GE EXTRA ATTRIBUT FÖR FILNAMN:", "DEBUG");
@@ -100,7 +116,7 @@ void Main::BtnDebugMsg_Click() {
 void Main::SaveDebugCapture() {
     gbDEBUGCapture = false;
     const std::string& folder = gbInstallPath;
-    const auto n = freeCaptureNumber(folder, StoredDebugCounter(), DebugFileAttribute);
+    const auto n = takeCaptureNumber(folder, DebugFileAttribute);
     if (!n) return;
     const QString source = pathIn(folder, "Lumralog.txt");
     if (QFile::exists(source)) QFile::copy(source, pathIn(folder, DebugLogCopyName(*n, DebugFileAttribute)));
@@ -109,6 +125,4 @@ void Main::SaveDebugCapture() {
         DebugScreenshot.save(pathIn(folder, DebugScreenshotName(*n, DebugFileAttribute)), "BMP");
         DebugScreenshot = QImage();
     }
-    const int next = *n >= kCounterLimit ? 0 : *n + 1;
-    SaveRegistryValue("local", "Statistic", "Debug", StrNum(next));
 }

@@ -3,34 +3,125 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <map>
 #include <sstream>
+#include <thread>
 #include <utility>
 
 namespace settings {
 
 namespace {
 using Records = std::map<std::pair<std::string, std::string>, std::string>;
+using Clock = std::chrono::steady_clock;
 
-// A write holds the lock for milliseconds. A lock whose owner has died is
-// taken over at once (QLockFile sees that the process is gone); one whose
-// owner hangs, or lives on another machine sharing the home, counts as stale
-// after this long.
-constexpr int kStaleLockMs = 10000;
-// How long a write waits for another program's write before it is dropped.
-constexpr int kLockWaitMs = 5000;
+// A write holds the lock for a few milliseconds; a holder that keeps it
+// for this long is stopped or hung, not writing.
+constexpr auto kLockWait = std::chrono::milliseconds(200);
+constexpr auto kLockPoll = std::chrono::milliseconds(2);
+// How often a write reads and changes its file again when a write that did
+// not wait for the lock replaced the file meanwhile.
+constexpr int kAttempts = 5;
 
-// The lock beside a scope file, under a name no player gives a file:
-// QLockFile removes a stale file of that name.
+// The lock beside a scope file, under a name no player gives a file.
 QString lockFileFor(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
     return file.absolutePath() + "/." + file.fileName() + ".lumra-lock";
 }
+
+bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// The lock a write holds while it reads, changes and writes a scope file: a
+// kernel lock (flock) on the lock file. The kernel lets go of it when its
+// holder ends, however it ends, and what the file holds means nothing, so
+// no lock ever has to be judged stale. What each state of the lock file
+// costs a write:
+//  - none, or left by a killed or crashed copy, or by an older version of
+//    the game (its owner's name inside, of this host or another, or empty
+//    when it was killed before writing one), or read-only, or another
+//    user's that we may read: nobody holds it, and the write takes it at
+//    once;
+//  - held by a copy that is writing: the write waits for it, a few
+//    milliseconds;
+//  - held past kLockWait (a copy stopped or hung in the middle of its
+//    write): each write waits that long, then goes ahead without the lock,
+//    as a single program's would. Holding back would lose this write and
+//    every later one for as long as that copy stays stopped, and nothing
+//    can tell a stopped copy from a slow one to take its lock from it.
+//    Should the copy go on, it finds that the file changed under it and
+//    reads it again (see save()), so it writes over nothing written
+//    meanwhile, unless it stopped in the instant between that check and
+//    putting its file in place: one write may be lost then, no more;
+//  - something the game cannot lock (a folder, a link, which is never
+//    followed, a pipe, another user's file it may not read, a file system
+//    without such locks): the write goes ahead without it at once, and
+//    two copies writing at the same moment then have save()'s check only.
+//    Nothing is removed: the game's own writes never make such a thing.
+// The holder removes the lock file as it lets go, so that none is left
+// beside the settings; a write that took a lock on a file that was removed
+// meanwhile, or replaced, takes the one at the name instead.
+class WriteLock {
+public:
+    explicit WriteLock(const std::string& scopeFile) : path_(QFile::encodeName(lockFileFor(scopeFile))) {
+        const Clock::time_point deadline = Clock::now() + kLockWait;
+        while (fd_ < 0 && Clock::now() < deadline) {
+            const int fd = openLockFile();
+            if (fd < 0) return;
+            bool locked = false;
+            while (!(locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0) && (errno == EWOULDBLOCK || errno == EINTR) &&
+                   Clock::now() < deadline)
+                std::this_thread::sleep_for(kLockPoll);
+            if (locked && stillAtItsName(fd)) {
+                fd_ = fd;
+            } else {
+                ::close(fd);
+                if (!locked) return;
+            }
+        }
+    }
+    ~WriteLock() {
+        if (fd_ < 0) return;
+        ::unlink(path_.constData());
+        ::close(fd_);
+    }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+private:
+    // A regular file, never through a link and never blocking (a pipe at
+    // the name would hold the open). Another user's file may be readable
+    // only, which is enough for flock.
+    int openLockFile() const {
+        constexpr int kFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+        int fd = -1;
+        do fd = ::open(path_.constData(), O_RDWR | O_CREAT | kFlags, 0666);
+        while (fd < 0 && errno == EINTR);
+        if (fd < 0 && errno == EACCES) fd = ::open(path_.constData(), O_RDONLY | kFlags);
+        struct stat st{};
+        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+            ::close(fd);
+            return -1;
+        }
+        return fd;
+    }
+    bool stillAtItsName(int fd) const {
+        struct stat held{}, named{};
+        return ::fstat(fd, &held) == 0 && ::lstat(path_.constData(), &named) == 0 && sameFile(held, named);
+    }
+
+    QByteArray path_;
+    int fd_ = -1;
+};
 
 std::string envOr(const char* name) {
     const char* v = std::getenv(name);
@@ -42,9 +133,9 @@ std::string envOr(const char* name) {
 // cannot be read: writing over it then would lose every value it holds.
 // Only an open that failed asks whether the file is there, so a file that is
 // there always counts; a write renames its new file over the old in one step,
-// so the name is never missing for a moment.
-bool load(const std::string& path, Records& out) {
-    QFile f(QString::fromStdString(path));
+// so the name is never missing for a moment. The file stays open, so that
+// save() can tell whether it is still the one at the name.
+bool load(QFile& f, Records& out) {
     if (!f.open(QIODevice::ReadOnly)) return !f.exists();
     const QByteArray data = f.readAll();
     std::istringstream in(data.toStdString());
@@ -64,14 +155,30 @@ bool load(const std::string& path, Records& out) {
     return true;
 }
 
+// Whether the file at the name is still the one load() read (or still
+// missing when it read none). Every write puts a new file in place, and the
+// one read is held open, so its number cannot pass to a newer file.
+bool unchanged(const QFile& read) {
+    struct stat named{};
+    if (::stat(QFile::encodeName(read.fileName()).constData(), &named) != 0) return !read.isOpen() && errno == ENOENT;
+    struct stat held{};
+    return read.isOpen() && ::fstat(read.handle(), &held) == 0 && sameFile(held, named);
+}
+
+enum class Saved { Yes, Failed, Overtaken };
+
 // Writes the whole file anew through QSaveFile, so the file on disk is always
 // either the old text or the new one. Nothing left over by a killed write is
 // tidied away: on Linux QSaveFile writes into an unnamed file, which goes with
 // the writer; where it falls back to "<file>.XXXXXX", such a copy cannot be
 // told from one the player made and named ("user.ini.backup"), so it stays.
-bool save(const std::string& path, const Records& records) {
-    QSaveFile f(QString::fromStdString(path));
-    if (!f.open(QIODevice::WriteOnly)) return false;
+// A write that went ahead without the lock may have put a newer file in
+// place since this one was read (or this writer, stopped while it held the
+// lock, was overtaken): the text is then not written, so that no value
+// written meanwhile is lost, and the caller reads the file again.
+Saved save(const QFile& read, const Records& records) {
+    QSaveFile f(read.fileName());
+    if (!f.open(QIODevice::WriteOnly)) return Saved::Failed;
     std::string text, section;
     bool first = true;
     for (const auto& [key, value] : records) {
@@ -88,9 +195,13 @@ bool save(const std::string& path, const Records& records) {
     // giving up on a failure keeps the old file instead.
     if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !f.flush()) {
         f.cancelWriting();
-        return false;
+        return Saved::Failed;
     }
-    return f.commit();
+    if (!unchanged(read)) {
+        f.cancelWriting();
+        return Saved::Overtaken;
+    }
+    return f.commit() ? Saved::Yes : Saved::Failed;
 }
 
 // The user's configuration folder, or none when the user has no home: Qt
@@ -120,28 +231,42 @@ std::string ScopeFile(bool localScope) {
 std::optional<std::string> Read(bool localScope, const std::string& section, const std::string& name) {
     const std::string path = ScopeFile(localScope);
     if (path.empty()) return std::nullopt;
+    QFile f(QString::fromStdString(path));
     Records r;
-    load(path, r);
+    load(f, r);
     const auto it = r.find({section, name});
     if (it == r.end()) return std::nullopt;
     return it->second;
 }
 
-bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value) {
+bool Update(bool localScope, const std::string& section, const std::string& name, const Change& change) {
     const std::string path = ScopeFile(localScope);
-    if (path.empty()) return false;  // nowhere to keep it: the game plays on without
+    if (path.empty()) {  // nowhere to keep it: the game plays on without
+        change(std::nullopt);
+        return false;
+    }
     QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
     // Another running copy of the game may write the same file: reading,
-    // changing and writing it under one lock keeps each other's values. A
-    // write that cannot get the lock is dropped; it never writes over a file
-    // it has not read under the lock.
-    QLockFile lock(lockFileFor(path));
-    lock.setStaleLockTime(kStaleLockMs);
-    if (!lock.tryLock(kLockWaitMs)) return false;
-    Records r;
-    if (!load(path, r)) return false;
-    r[{section, name}] = value;
-    return save(path, r);
+    // changing and writing it under one lock keeps each other's values.
+    const WriteLock lock(path);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        QFile f(QString::fromStdString(path));
+        Records r;
+        const bool readable = load(f, r);
+        const auto it = r.find({section, name});
+        const std::optional<std::string> value = change(it == r.end() ? std::nullopt : std::optional(it->second));
+        if (!value) return true;
+        // A file that is there but unreadable is never written over.
+        if (!readable) return false;
+        r[{section, name}] = *value;
+        const Saved saved = save(f, r);
+        if (saved != Saved::Overtaken) return saved == Saved::Yes;
+    }
+    return false;
+}
+
+bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value) {
+    return Update(localScope, section, name, [&](const std::optional<std::string>&) { return value; });
 }
 
 std::string Escape(const std::string& raw) {

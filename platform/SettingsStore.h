@@ -6,13 +6,16 @@
 // see each other's writes. Writes are atomic (a temporary file renamed over
 // the old one), and each one reads, changes and writes its file under a lock
 // (".<file>.lumra-lock" beside it), so two programs writing at once keep
-// each other's values. A damaged or unreadable file reads as missing values.
+// each other's values. A lock the game cannot take holds a write up for a
+// moment at most (SettingsStore.cpp tells which). A damaged or unreadable
+// file reads as missing values.
 //
 // The settings folder is $LUMRA_SETTINGS_DIR when set (tests use it), else
 // "Lumra Quest" in the user's configuration folder ($XDG_CONFIG_HOME or
 // ~/.config). With no home there is no folder: reads give nothing and
 // writes fail, so the game plays on without statistics.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -27,6 +30,17 @@ std::string ScopeFile(bool localScope);
 std::optional<std::string> Read(bool localScope, const std::string& section, const std::string& name);
 // False when the value could not be written (the caller stays silent).
 bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value);
+
+// What a value becomes, from what Read would give for it; nothing leaves it
+// as it is.
+using Change = std::function<std::optional<std::string>(const std::optional<std::string>& stored)>;
+// Reads a value and writes what change() makes of it as one step, so that
+// no other program's write of the file comes between (a count bumped by two
+// programs at once keeps both bumps). change() is called at least once,
+// also when there is nowhere to write, and again should another program
+// have replaced the file meanwhile; the last call's answer is the one
+// written. False when it could not be written.
+bool Update(bool localScope, const std::string& section, const std::string& name, const Change& change);
 
 // The escaping used in the files, exposed for tests: backslash, CR, LF,
 // "=", "[" and "]" are written as escapes so a value may hold any character.

@@ -6,6 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "Registry.h"
 #include "SettingsStore.h"
 #include "TempSettings.h"
@@ -150,4 +154,38 @@ TEST(Registry, TheReadLimitCountsBytesNotCharacters) {
     SaveRegistryValue("user", "S", "long", tooLong);
     EXPECT_EQ(GetRegistryValue("user", "S", "fits", "d"), fits);
     EXPECT_EQ(GetRegistryValue("user", "S", "long", "d"), "d");
+}
+
+TEST(Registry, AChangeSeesWhatAReadGivesAndSavesAsASaveDoes) {
+    struct Case {
+        std::optional<std::string> stored;  // nothing: no such value
+        const char* seen;
+        std::optional<std::string> made;    // nothing: leave the value as it is
+        std::optional<std::string> after;
+    };
+    const Case cases[] = {
+        {std::nullopt, "dflt", " 1", " 1"},
+        {" 4", " 4", " 5", " 5"},
+        {std::string(255, 'y'), "dflt", "z", "z"},  // too long to read: as a read, the default
+        {" 4", " 4", "", " "},                      // never an empty value in the store
+        {" 4", " 4", std::nullopt, " 4"},
+        {std::nullopt, "dflt", std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        TempSettings tmp;
+        if (c.stored) SaveRegistryValue("user", "S", "n", *c.stored);
+        std::vector<std::string> seen;
+        const auto made = ChangeRegistryValue("user", "S", "n", "dflt", [&](const std::string& stored) {
+            seen.push_back(stored);
+            return c.made;
+        });
+        EXPECT_EQ(seen, std::vector<std::string>{c.seen}) << c.seen;
+        EXPECT_EQ(made, c.made) << c.seen;
+        EXPECT_EQ(settings::Read(false, "S", "n"), c.after) << c.seen;
+    }
+    // With nowhere to keep it the change is still made, so the game can show
+    // what it counted.
+    TempSettings tmp;
+    setenv("LUMRA_SETTINGS_DIR", "/proc/lumra-cannot-write-here", 1);
+    EXPECT_EQ(ChangeRegistryValue("user", "S", "n", "0", [](const std::string& s) { return s + "+1"; }), "0+1");
 }

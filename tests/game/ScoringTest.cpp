@@ -3,7 +3,9 @@
 #include <initializer_list>
 #include <ostream>
 #include <string>
+#include <vector>
 
+#include "ChildProcesses.h"
 #include "PlayState.h"
 #include "Registry.h"
 #include "ScoreAnimation.h"
@@ -198,6 +200,34 @@ TEST_F(ScoringFixture, TheWinCountSurvivesAnyStoredText) {
         EXPECT_EQ(stored("TotalDe"), c.next) << c.stored;
         EXPECT_EQ(m.LblStatisticDe.Caption, c.next) << c.stored;
     }
+}
+
+TEST_F(ScoringFixture, TwoGamesEndingAtOnceKeepEveryWin) {
+    // Two copies of the game share one settings folder and end game after
+    // game at the same moments, each counting its wins through its own
+    // window; each copy's caption shows a count that only grows.
+    constexpr int kGames = 200;
+    SaveRegistryValue("user", "Statistic", "TotalVi", " 7");
+    const std::vector<int> codes = runSideBySide(2, [&](int) {
+        int shown = 7;
+        for (int game = 0; game < kGames; ++game) {
+            m.myGameStatus = 7;
+            m.gbVi = 60;
+            m.gbDe = 0;
+            m.gbHogstaBudet = 6;
+            m.gbBjuditHogst = 0;
+            DealPointsVi = 10;
+            DealPointsDe = 4;
+            scoreDeal();
+            const int count = std::stoi(m.LblStatisticVi.Caption);
+            if (count <= shown) return 1;
+            shown = count;
+            m.ContinueAfterRound();
+        }
+        return 0;
+    });
+    EXPECT_EQ(codes, std::vector<int>(2, 0));
+    EXPECT_EQ(stored("TotalVi"), " " + std::to_string(7 + 2 * kGames));
 }
 
 TEST_F(ScoringFixture, GoingOnClearsAFinishedGameOnly) {

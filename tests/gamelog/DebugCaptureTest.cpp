@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ChildProcesses.h"
 #include "DealDriver.h"
 #include "DebugCapture.h"
 #include "Registry.h"
@@ -184,6 +185,26 @@ TEST_F(CaptureFixture, HostileWordsStayInsideTheInstallFolder) {
     EXPECT_TRUE(exists("LumraLOG_0_____escape.txt"));
     const QStringList outside = QDir(folder.path() + "/..").entryList({"*escape*"});
     EXPECT_TRUE(outside.isEmpty());
+}
+
+TEST_F(CaptureFixture, TwoGamesCapturingAtOnceTakeNumbersOfTheirOwn) {
+    // Two copies of the game share the install folder and the settings and
+    // capture deal after deal at the same moments: no number is taken twice
+    // and the counter counts every capture.
+    constexpr int kCaptures = 200;
+    writeFile("Lumralog.txt", "log");
+    const std::vector<int> codes = runSideBySide(2, [&](int) {
+        for (int i = 0; i < kCaptures; ++i) {
+            m.DebugFileAttribute = "x";
+            m.gbDEBUGCapture = true;
+            m.SaveDebugCapture();
+        }
+        return 0;
+    });
+    EXPECT_EQ(codes, std::vector<int>(2, 0));
+    EXPECT_EQ(counter(), " " + std::to_string(2 * kCaptures));
+    for (int n = 0; n < 2 * kCaptures; ++n) EXPECT_EQ(readFile(DebugLogCopyName(n, "x")), "log") << n;
+    EXPECT_FALSE(exists(DebugLogCopyName(2 * kCaptures, "x")));
 }
 
 TEST_F(CaptureFixture, ARequestDuringADealIsKeptWhenTheNextDealStarts) {
