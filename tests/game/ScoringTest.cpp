@@ -30,6 +30,18 @@ struct ScoringFixture : ::testing::Test {
         m.Timer1.Tag = "A_OK1";
         m.Aftermath();
     }
+    // A deal of 6 bid by the winners' seat that takes them from 60 to 70
+    // against 0 to 4: the game ends and the winners' count goes up.
+    void scoreGameWonBy(bool vi) {
+        m.myGameStatus = 7;
+        m.gbVi = vi ? 60 : 0;
+        m.gbDe = vi ? 0 : 60;
+        m.gbHogstaBudet = 6;
+        m.gbBjuditHogst = vi ? 0 : 1;
+        DealPointsVi = vi ? 10 : 4;
+        DealPointsDe = vi ? 4 : 10;
+        scoreDeal();
+    }
 };
 
 struct DealCase {
@@ -189,14 +201,7 @@ TEST_F(ScoringFixture, TheWinCountSurvivesAnyStoredText) {
                           {"2147483647", " 2147483647"}, {"99999999999", " 2147483647"}, {"12 wins", " 13"}};
     for (const Case& c : cases) {
         SaveRegistryValue("user", "Statistic", "TotalDe", c.stored);
-        m.myGameStatus = 7;
-        m.gbVi = 0;
-        m.gbDe = 60;
-        m.gbHogstaBudet = 6;
-        m.gbBjuditHogst = 1;
-        DealPointsVi = 4;
-        DealPointsDe = 10;
-        scoreDeal();
+        scoreGameWonBy(false);
         EXPECT_EQ(stored("TotalDe"), c.next) << c.stored;
         EXPECT_EQ(m.LblStatisticDe.Caption, c.next) << c.stored;
     }
@@ -211,14 +216,7 @@ TEST_F(ScoringFixture, TwoGamesEndingAtOnceKeepEveryWin) {
     const std::vector<int> codes = runSideBySide(2, [&](int) {
         int shown = 7;
         for (int game = 0; game < kGames; ++game) {
-            m.myGameStatus = 7;
-            m.gbVi = 60;
-            m.gbDe = 0;
-            m.gbHogstaBudet = 6;
-            m.gbBjuditHogst = 0;
-            DealPointsVi = 10;
-            DealPointsDe = 4;
-            scoreDeal();
+            scoreGameWonBy(true);
             const int count = std::stoi(m.LblStatisticVi.Caption);
             if (count <= shown) return 1;
             shown = count;
