@@ -31,6 +31,13 @@ bool carriesPoints(int r) { return isFive(r) || r == R10 || r == RJ || r == RA; 
 // the ace takes its own trick, so its point is never at stake.
 int pointsOf(int r) { return isFive(r) ? 5 : (r == R10 || r == RJ) ? 1 : 0; }
 
+using Order = std::array<int, 14>;
+// Cheapest first: the 2, the low cards, the high cards, the point cards,
+// the fives last.
+constexpr Order kCheapestFirst = {R2, R3, R4, R6, R7, R8, R9, RQ, RK, R10, RJ, RA, Rv, RV};
+// By rank from the lowest up, the fives last.
+constexpr Order kByRankFivesLast = {R2, R3, R4, R6, R7, R8, R9, R10, RJ, RQ, RK, RA, Rv, RV};
+
 // The table as it stood when the rules chose a card.
 struct Decision {
     int seat = 0;
@@ -63,25 +70,16 @@ struct Decision {
             if (!carriesPoints(*it)) return *it;
         return 0;
     }
-    // The first card of a list that the seat holds.
-    int firstHeld(std::initializer_list<int> order) const {
+    // The first card of an order that the seat holds (and that beats the
+    // trick, when asked).
+    int firstHeld(const Order& order, bool beatingTheTrick = false) const {
         for (int r : order)
-            if (holds(r)) return r;
+            if (holds(r) && (!beatingTheTrick || r > top())) return r;
         return 0;
     }
-    // The first card of a list that the seat holds and that beats the trick.
-    int firstAbove(std::initializer_list<int> order) const {
-        for (int r : order)
-            if (holds(r) && r > top()) return r;
-        return 0;
-    }
-    int firstCheapest() const { return firstHeld({R2, R3, R4, R6, R7, R8, R9, RQ, RK, R10, RJ, RA, Rv, RV}); }
-    int firstByRankFivesLast() const {
-        return firstHeld({R2, R3, R4, R6, R7, R8, R9, R10, RJ, RQ, RK, RA, Rv, RV});
-    }
-    int cheapestAboveFivesLast() const {
-        return firstAbove({R2, R3, R4, R6, R7, R8, R9, R10, RJ, RQ, RK, RA, Rv, RV});
-    }
+    int firstCheapest() const { return firstHeld(kCheapestFirst); }
+    int firstByRankFivesLast() const { return firstHeld(kByRankFivesLast); }
+    int cheapestAboveFivesLast() const { return firstHeld(kByRankFivesLast, true); }
 
     int top() const { return *std::max_element(trick.begin(), trick.end()); }
     int topSeat() const {
@@ -253,7 +251,7 @@ const std::vector<Row>& claims() {
          }},
         {"34", "the partner holds the trick: the lowest card, the 10 and the jack before the queen and the king",
          [](const Decision& d) {
-             return d.partnerOnTop() && d.card == d.firstHeld({R2, R3, R4, R6, R7, R8, R9, R10, RJ, RQ, RK, RA, Rv, RV});
+             return d.partnerOnTop() && d.card == d.firstByRankFivesLast();
          }},
         {"35", "last, a point card would take the trick, a five out: the point card kept, the lowest card",
          [](const Decision& d) {

@@ -168,7 +168,6 @@ TEST(SettingsStoreWriters, AWriterKilledAtAnyMomentLeavesAWholeFileAndNoLockInTh
     EXPECT_FALSE(folderEntries(tmp).join(" ").contains("lock")) << folderEntries(tmp).join(" ").toStdString();
 }
 
-
 namespace {
 
 // A copy of the game caught in the middle of its write, through the store's
