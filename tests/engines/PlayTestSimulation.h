@@ -188,9 +188,48 @@ inline void startTrickPlay(int leader) {
     TopRankLeft = 14;
 }
 
-// Plays the dealt hands out; the engine decides every card. The observer,
-// when given, sees each decision before its card is played.
-inline void playOut(Main& m, DealResult& r, const std::function<void()>& observe = {}) {
+// A table laid by hand: each seat's trumps by rank (seats 0 to 3), the
+// rest out of play, as a deal after buying leaves it. The bidder leads the
+// first trick; what each seat is thought to hold is the count it was dealt.
+inline void dealTrumps(Main& m, const std::array<std::vector<int>, 4>& ranks, int colour, int bidder, int bid,
+                       DealResult& r) {
+    ResetPlayState();
+    RankPlayedInTrick.fill(-1);
+    for (auto& h : m.Hand) h.ClearHand();
+    m.Packe.ValjFarg(colour);
+    m.gbFarg = colour;
+    r.bidder = bidder;
+    r.bid = bid;
+    m.gbHogstaBudet = static_cast<short>(bid);
+    m.gbBjuditHogst = bidder;
+    for (int rank = 1; rank <= 14; ++rank) PlayCardFlags[rank] = -1;
+    for (int s = 0; s < 4; ++s) {
+        for (int rank : ranks[static_cast<std::size_t>(s)])
+            for (int nr = 0; nr < 52; ++nr) {
+                Kort* k = m.Packe.CardByNr(nr);
+                if (!IsTrump(*k, colour) || k->Rang != rank) continue;
+                addCard(m.Hand[s], k);
+                PlayCardFlags[rank] = 0;
+            }
+        const auto n = static_cast<short>(ranks[static_cast<std::size_t>(s)].size());
+        TrumpsBeforeBuying[s] = n;
+        TrumpsSeenBySelf[s] = TrumpsSeenByOthers[s] = n;
+    }
+}
+
+inline int trumpOfRank(const KortHand& h, int colour, int rank) {
+    for (int i = 1; i <= h.colHand.Count(); ++i)
+        if (IsTrump(*h.colHand.Item(i), colour) && h.colHand.Item(i)->Rang == rank) return i;
+    return 0;
+}
+
+// Plays the dealt hands out; the engine decides every card but the first
+// ones given by rank (a rank the seat does not hold is left to the engine).
+// The observer, when given, sees each decision of the engine before its
+// card is played.
+inline void playOut(Main& m, DealResult& r, const std::function<void()>& observe = {},
+                    const std::vector<int>& forced = {}) {
+    std::size_t nextForced = 0;
     const int colour = m.gbFarg;
     startTrickPlay(r.bidder);
     for (auto& h : m.Hand) h.mySpelarTyp = 1;
@@ -202,7 +241,11 @@ inline void playOut(Main& m, DealResult& r, const std::function<void()>& observe
             KortHand& h = m.Hand[seat];
             if (firstTrump(h, colour) == 0) {
                 SeatOutFlags[seat] = -1;
+            } else if (nextForced < forced.size() && trumpOfRank(h, colour, forced[nextForced])) {
+                playCard(m, seat, trumpOfRank(h, colour, forced[nextForced++]));
+                anyCard = true;
             } else {
+                nextForced = forced.size();
                 SuggestedCardIndex = -1;
                 ChoosePlayCard(seat);
                 ++r.decisions;
