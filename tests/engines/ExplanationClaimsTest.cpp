@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "BuiltinFacts.h"
 #include "InstallFolder.h"
 #include "PlayTestSimulation.h"
 #include "SuggestionTexts.h"
@@ -47,6 +48,12 @@ struct Decision {
     std::array<std::set<int>, 4> hands;  // the trumps each seat still holds
     std::array<int, 4> trick{};          // the rank each seat put into this trick, 0 none yet
     std::array<bool, 4> passed{};        // passed over: seen to hold no trumps
+    // What the seat can know of the other hands, as the game infers it:
+    // counted out of trumps, the trumps a seat is expected to have been
+    // dealt, and the cards the seat has seen it play.
+    std::array<bool, 4> countedOut{};
+    std::array<float, 4> expectedDealt{};
+    std::array<int, 4> seenPlayed{};
     std::set<int> gone;                  // played (this trick included) or out of play
     int leader = 0;
     int bid = 0;
@@ -411,6 +418,9 @@ Decision decisionAt(const Main& m, const playsim::DealResult& r) {
     for (int s = 0; s < 4; ++s) {
         d.trick[static_cast<std::size_t>(s)] = RoundDataRang[static_cast<std::size_t>(s)];
         d.passed[static_cast<std::size_t>(s)] = SeatOutFlags[static_cast<std::size_t>(s)] == -1;
+        d.countedOut[static_cast<std::size_t>(s)] = SeatIsCold(s);
+        d.expectedDealt[static_cast<std::size_t>(s)] = CardsExpected(s);
+        d.seenPlayed[static_cast<std::size_t>(s)] = SeatCardsPlayed[static_cast<std::size_t>(s)];
     }
     for (int rank = 1; rank <= 14; ++rank)
         if (PlayCardFlags[static_cast<std::size_t>(rank)] == -1) d.gone.insert(rank);
