@@ -152,6 +152,12 @@ struct Decision {
         }
         return n;
     }
+
+    // Facts of the clauses of codes 10 to 29.
+
+    // Facts of the clauses of codes 30 to 49.
+
+    // Facts of the clauses of codes 50 to 72.
 };
 
 using Claim = std::function<bool(const Decision&)>;
@@ -510,6 +516,12 @@ struct LaidTable {
 
 const std::vector<LaidTable>& laidTables() {
     static const std::vector<LaidTable> tables = {
+        // Codes 10 to 29.
+
+        // Codes 30 to 49.
+
+        // Codes 50 to 72.
+
         {"the seat has led its ace and leads again from the king and the queen",
          {{{RA, RK, RQ, R3}, {R2, R7, R8}, {R4, R10, Rv}, {R6, R9, RV}}}, 0, 8, {RA, R2, R4, R6}, "43", RK},
     };
