@@ -158,6 +158,39 @@ struct Decision {
     // Facts of the clauses of codes 30 to 49.
 
     // Facts of the clauses of codes 50 to 72.
+    // Neither played nor in the seat's hand: a card the seat has not seen.
+    bool unseen(int r) const { return !isGone(r) && !holds(r); }
+    bool unseenAbove(int r) const {
+        for (int above = r + 1; above <= RA; ++above)
+            if (unseen(above)) return true;
+        return false;
+    }
+    int unseenCount() const {
+        int n = 0;
+        for (int r = R2; r <= RA; ++r)
+            if (unseen(r)) ++n;
+        return n;
+    }
+    // The seat knows the other seat to be out of trumps, and it is.
+    bool knownOut(int s) const {
+        const auto i = static_cast<std::size_t>(s);
+        return (passed[i] || countedOut[i]) && !hasTrumps(s);
+    }
+    // Still to play as far as the seat can tell, the counting included.
+    bool mayPlay(int s) const { return mayStillPlay(s) && !countedOut[static_cast<std::size_t>(s)]; }
+    // A card of the seat other than the one it plays.
+    bool keeps(const std::function<bool(int)>& what) const {
+        for (int r : held())
+            if (r != card && what(r)) return true;
+        return false;
+    }
+    bool beatsTop(int r) const { return r > top(); }
+    bool onlyHighestBeats() const {
+        for (int r : held())
+            if (r > top() && r != highestHeld()) return false;
+        return highestHeld() > top();
+    }
+    bool moreMayCome() const { return mayPlay(left()) || mayPlay(partner()) || mayPlay(right()); }
 };
 
 using Claim = std::function<bool(const Decision&)>;
@@ -323,10 +356,10 @@ const std::vector<Clause>& clauses() {
          [](const Decision& d) { return d.card == Rv && !d.out(RV) && d.mayStillPlay(d.partner()); }},
         {"50", "Your partner likely still has many trumps and may win this trick: put your 10 or jack on it.",
          [](const Decision& d) { return (d.card == R10 || d.card == RJ) && d.mayStillPlay(d.partner()); }},
-        {"51", "You have no sure winner: play your second-highest trump and keep your highest for later.",
-         [](const Decision& d) {
-             return !d.isHighestLeft(d.highestHeld()) && d.card == d.secondHighestHeld();
-         }},
+        {"51", "You have no sure winner: ", [](const Decision& d) { return d.unseenAbove(d.highestHeld()); }},
+        {"51", "play your second-highest trump ",
+         [](const Decision& d) { return d.held().size() > 1 && d.card == d.secondHighestHeld(); }},
+        {"51", "and keep your highest for later.", [](const Decision& d) { return d.card != d.highestHeld(); }},
         {"52", "An opponent is above your partner's card with a low trump: play your highest. A cheap card would only be beaten by the last opponent.",
          [](const Decision& d) {
              return d.opponentOnTop() && d.partnerPlayed() && d.top() < R8 && d.card == d.highestHeld() &&
@@ -363,23 +396,27 @@ const std::vector<Clause>& clauses() {
              const bool more = d.mayStillPlay(d.left()) || d.mayStillPlay(d.partner()) || d.mayStillPlay(d.right());
              return d.top() >= RJ && more && d.card == RA;
          }},
-        {"62", "Your highest trump is the queen: lead your lowest card. Led now the queen would only draw the king or the ace.",
-         [](const Decision& d) {
-             return d.leads() && d.highestHeld() == RQ && !d.holdsFive() && d.card == d.lowestHeld() &&
-                    (d.out(RK) || d.out(RA));
-         }},
-        {"63", "An opponent is above your partner's card and the trick holds points: beat it with your highest card, which has none. Only a higher trump takes them.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.partnerPlayed() && d.trickPoints() > 0 && d.card == d.highestHeld() &&
-                    !carriesPoints(d.card) && d.card > d.top();
-         }},
-        {"64", "Your last trump: there is nothing to choose.", [](const Decision& d) { return d.held().size() == 1; }},
-        {"65", "Lead the king: only the ace is above it, and once the ace has fallen your queen is the highest trump.",
-         [](const Decision& d) { return d.leads() && d.card == RK && d.holds(RQ) && d.out(RA); }},
-        {"66", "You play last and your partner has no trumps: play your lowest card; your higher trumps are worth more in later tricks.",
-         [](const Decision& d) {
-             return d.last() && !d.hasTrumps(d.partner()) && !d.holdsFive() && d.card == d.lowestHeld();
-         }},
+        {"62", "Your highest trump is the queen: ", [](const Decision& d) { return d.highestHeld() == RQ; }},
+        {"62", "lead your lowest card. ", [](const Decision& d) { return d.leads() && d.card == d.lowestHeld(); }},
+        {"62", "Led now the queen would only draw the king or the ace.",
+         [](const Decision& d) { return d.out(RK) || d.out(RA); }},
+        {"63", "An opponent is above your partner's card ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
+        {"63", "and the trick holds points: ", [](const Decision& d) { return d.trickPoints() > 0; }},
+        {"63", "beat it with your highest card, ",
+         [](const Decision& d) { return d.card == d.highestHeld() && d.beatsTop(d.card); }},
+        {"63", "which has none. ", [](const Decision& d) { return !carriesPoints(d.card) && d.card != R2; }},
+        {"63", "Only a higher trump takes them.", [](const Decision& d) { return d.beatsTop(d.card); }},
+        {"64", "Your last trump: ", [](const Decision& d) { return d.held().size() == 1; }},
+        {"64", "there is nothing to choose.", [](const Decision& d) { return d.held().size() == 1; }},
+        {"65", "Lead the king: ", [](const Decision& d) { return d.leads() && d.card == RK; }},
+        {"65", "only the ace is above it, ", [](const Decision& d) { return d.out(RA); }},
+        {"65", "and once the ace has fallen your queen is the highest trump.", [](const Decision& d) { return d.holds(RQ); }},
+        {"66", "You play last ", [](const Decision& d) { return d.last(); }},
+        {"66", "and your partner has no trumps: ", [](const Decision& d) { return d.knownOut(d.partner()); }},
+        {"66", "play your lowest card; ", [](const Decision& d) { return d.card == d.lowestHeld(); }},
+        {"66", "your higher trumps are worth more in later tricks.",
+         [](const Decision& d) { return d.keeps([&](int r) { return r > d.card; }); }},
         {"67", "Your partner has no trumps and no five is left to catch: play your lowest card that is not a five. Your trumps are not high enough to hold the trick.",
          [](const Decision& d) {
              return !d.hasTrumps(d.partner()) && !d.fiveOut() && d.holdsFive() && !isFive(d.card) &&
@@ -401,16 +438,17 @@ const std::vector<Clause>& clauses() {
                  if (r > d.top() && r != d.card) return false;
              return d.opponentOnTop() && d.card == d.highestHeld() && d.card > d.top();
          }},
-        {"71", "The trick holds a point or two and all your trumps carry points: beat it with your highest.",
-         [](const Decision& d) {
-             return d.trickPoints() > 0 && d.trickPoints() < 5 && d.highestPlainHeld() == 0 &&
-                    d.card == d.highestHeld() && d.card > d.top();
-         }},
-        {"72", "An opponent is above your partner's card and nobody plays after you: take the trick with your highest card.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.partnerPlayed() && d.last() && d.card == d.highestHeld() &&
-                    d.card > d.top();
-         }},
+        {"71", "The trick holds a point or two ",
+         [](const Decision& d) { return d.trickPoints() > 0 && d.trickPoints() < 5; }},
+        {"71", "and all your trumps carry points: ",
+         [](const Decision& d) { return std::all_of(d.held().begin(), d.held().end(), carriesPoints); }},
+        {"71", "beat it with your highest.",
+         [](const Decision& d) { return d.card == d.highestHeld() && d.beatsTop(d.card); }},
+        {"72", "An opponent is above your partner's card ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
+        {"72", "and nobody plays after you: ", [](const Decision& d) { return d.last() && d.knownOut(d.left()); }},
+        {"72", "take the trick with your highest card.",
+         [](const Decision& d) { return d.card == d.highestHeld() && d.beatsTop(d.card); }},
     };
     return rows;
 }
