@@ -369,8 +369,9 @@ const std::vector<Clause>& clauses() {
          [](const Decision& d) {
              return d.ledBy() == d.partner() && d.trickPoints() == 0 && !carriesPoints(d.card);
          }},
-        {"54", "Your partner has no trumps and no five is left to catch: play your lowest card. Your trumps are not high enough to hold the trick.",
-         [](const Decision& d) { return !d.hasTrumps(d.partner()) && !d.fiveOut() && d.card == d.lowestHeld(); }},
+        {"54", "Your partner has no trumps ", [](const Decision& d) { return d.knownOut(d.partner()); }},
+        {"54", "and no five is left to catch: ", [](const Decision& d) { return !d.fiveOut(); }},
+        {"54", "play your lowest card.", [](const Decision& d) { return d.card == d.lowestHeld(); }},
         {"55", "Your partner holds the trick and an opponent is still to play: put your king on it, so the opponent must beat a king.",
          [](const Decision& d) {
              return d.partnerOnTop() && d.card == RK && (d.mayStillPlay(d.left()) || d.mayStillPlay(d.right()));
@@ -417,11 +418,9 @@ const std::vector<Clause>& clauses() {
         {"66", "play your lowest card; ", [](const Decision& d) { return d.card == d.lowestHeld(); }},
         {"66", "your higher trumps are worth more in later tricks.",
          [](const Decision& d) { return d.keeps([&](int r) { return r > d.card; }); }},
-        {"67", "Your partner has no trumps and no five is left to catch: play your lowest card that is not a five. Your trumps are not high enough to hold the trick.",
-         [](const Decision& d) {
-             return !d.hasTrumps(d.partner()) && !d.fiveOut() && d.holdsFive() && !isFive(d.card) &&
-                    d.card == d.lowestNotFive();
-         }},
+        {"67", "Your partner has no trumps ", [](const Decision& d) { return d.knownOut(d.partner()); }},
+        {"67", "and no five is left to catch: ", [](const Decision& d) { return !d.fiveOut(); }},
+        {"67", "play your lowest card that is not a five.", [](const Decision& d) { return d.card == d.lowestNotFive(); }},
         {"68", "An opponent is above your partner's card but you lack the highest trump: play a high card without points and keep your best cards for later tricks.",
          [](const Decision& d) {
              return d.opponentOnTop() && d.partnerPlayed() && !d.isHighestLeft(d.highestHeld()) &&
