@@ -365,10 +365,9 @@ const std::vector<Clause>& clauses() {
              return d.opponentOnTop() && d.partnerPlayed() && d.top() < R8 && d.card == d.highestHeld() &&
                     d.mayStillPlay(d.left());
          }},
-        {"53", "Your partner led and the trick has no points: play a trump without points and keep your point cards for tricks that carry points.",
-         [](const Decision& d) {
-             return d.ledBy() == d.partner() && d.trickPoints() == 0 && !carriesPoints(d.card);
-         }},
+        {"53", "Your partner led ", [](const Decision& d) { return d.ledBy() == d.partner(); }},
+        {"53", "and the trick has no points at stake: ", [](const Decision& d) { return d.trickPoints() == 0; }},
+        {"53", "play a trump without points.", [](const Decision& d) { return !carriesPoints(d.card) && d.card != R2; }},
         {"54", "Your partner has no trumps ", [](const Decision& d) { return d.knownOut(d.partner()); }},
         {"54", "and no five is left to catch: ", [](const Decision& d) { return !d.fiveOut(); }},
         {"54", "play your lowest card.", [](const Decision& d) { return d.card == d.lowestHeld(); }},
@@ -379,14 +378,12 @@ const std::vector<Clause>& clauses() {
         {"56", "Your partner holds the trick and your jack is unlikely to win a trick of its own: put it on your partner's trick.", [](const Decision& d) { return d.partnerOnTop() && d.card == RJ; }},
         {"57", "Nothing to win here: give away your lowest trump. The fives and the higher trumps wait for better tricks.",
          [](const Decision& d) { return d.card == d.firstByRankFivesLast(); }},
-        {"58", "The trick holds a point or two: play your queen and keep your other high trumps.",
-         [](const Decision& d) {
-             return d.trickPoints() > 0 && d.trickPoints() < 5 && d.card == RQ;
-         }},
-        {"59", "The trick holds a point or two: play your highest trump without points and keep your point cards.",
-         [](const Decision& d) {
-             return d.trickPoints() > 0 && d.trickPoints() < 5 && d.card == d.highestPlainHeld();
-         }},
+        {"58", "The trick holds a point or two: ",
+         [](const Decision& d) { return d.trickPoints() > 0 && d.trickPoints() < 5; }},
+        {"58", "play your queen.", [](const Decision& d) { return d.card == RQ; }},
+        {"59", "The trick holds a point or two: ",
+         [](const Decision& d) { return d.trickPoints() > 0 && d.trickPoints() < 5; }},
+        {"59", "play your highest trump without points.", [](const Decision& d) { return d.card == d.highestPlainHeld(); }},
         {"60", "The trick stands at a jack or a queen and more cards are to come: play your second-highest trump and keep your highest.",
          [](const Decision& d) {
              const bool more = d.mayStillPlay(d.left()) || d.mayStillPlay(d.partner()) || d.mayStillPlay(d.right());
