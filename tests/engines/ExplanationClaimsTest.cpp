@@ -376,8 +376,10 @@ const std::vector<Clause>& clauses() {
              return d.partnerOnTop() && d.card == RK && (d.mayStillPlay(d.left()) || d.mayStillPlay(d.right()));
          }},
         {"56", "Your partner holds the trick and your jack is unlikely to win a trick of its own: put it on your partner's trick.", [](const Decision& d) { return d.partnerOnTop() && d.card == RJ; }},
-        {"57", "Nothing to win here: give away your lowest trump. The fives and the higher trumps wait for better tricks.",
+        {"57", "Early in the deal: ", [](const Decision& d) { return d.unseenCount() > 8; }},
+        {"57", "play your lowest trump, the fives last, ",
          [](const Decision& d) { return d.card == d.firstByRankFivesLast(); }},
+        {"57", "and keep the rest for better tricks.", [](const Decision& d) { return d.held().size() > 1; }},
         {"58", "The trick holds a point or two: ",
          [](const Decision& d) { return d.trickPoints() > 0 && d.trickPoints() < 5; }},
         {"58", "play your queen.", [](const Decision& d) { return d.card == RQ; }},
