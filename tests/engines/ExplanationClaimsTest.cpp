@@ -354,28 +354,34 @@ const std::vector<Clause>& clauses() {
          [](const Decision& d) { return isFive(d.card) && d.mayStillPlay(d.partner()); }},
         {"49", "No other five is out: play your small five now while your partner still plays after you and can win the trick.",
          [](const Decision& d) { return d.card == Rv && !d.out(RV) && d.mayStillPlay(d.partner()); }},
-        {"50", "Your partner likely still has many trumps and may win this trick: put your 10 or jack on it.",
-         [](const Decision& d) { return (d.card == R10 || d.card == RJ) && d.mayStillPlay(d.partner()); }},
+        {"50", "Your partner was likely dealt many trumps ",
+         [](const Decision& d) { return d.expectedDealt[static_cast<std::size_t>(d.partner())] > 3.5f; }},
+        {"50", "and may win this trick: ",
+         [](const Decision& d) { return d.mayPlay(d.partner()) && d.unseenAbove(std::max(d.top(), d.card)); }},
+        {"50", "put your 10 or jack on it.", [](const Decision& d) { return d.card == R10 || d.card == RJ; }},
         {"51", "You have no sure winner: ", [](const Decision& d) { return d.unseenAbove(d.highestHeld()); }},
         {"51", "play your second-highest trump ",
          [](const Decision& d) { return d.held().size() > 1 && d.card == d.secondHighestHeld(); }},
         {"51", "and keep your highest for later.", [](const Decision& d) { return d.card != d.highestHeld(); }},
-        {"52", "An opponent is above your partner's card with a low trump: play your highest. A cheap card would only be beaten by the last opponent.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.partnerPlayed() && d.top() < R8 && d.card == d.highestHeld() &&
-                    d.mayStillPlay(d.left());
-         }},
+        {"52", "An opponent is above your partner's card with a low trump: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed() && d.top() < R8; }},
+        {"52", "play your highest ", [](const Decision& d) { return d.card == d.highestHeld(); }},
+        {"52", "to leave the last opponent the most to beat.",
+         [](const Decision& d) { return d.mayPlay(d.left()) && d.card == d.highestHeld() && d.beatsTop(d.card); }},
         {"53", "Your partner led ", [](const Decision& d) { return d.ledBy() == d.partner(); }},
         {"53", "and the trick has no points at stake: ", [](const Decision& d) { return d.trickPoints() == 0; }},
         {"53", "play a trump without points.", [](const Decision& d) { return !carriesPoints(d.card) && d.card != R2; }},
         {"54", "Your partner has no trumps ", [](const Decision& d) { return d.knownOut(d.partner()); }},
         {"54", "and no five is left to catch: ", [](const Decision& d) { return !d.fiveOut(); }},
         {"54", "play your lowest card.", [](const Decision& d) { return d.card == d.lowestHeld(); }},
-        {"55", "Your partner holds the trick and an opponent is still to play: put your king on it, so the opponent must beat a king.",
-         [](const Decision& d) {
-             return d.partnerOnTop() && d.card == RK && (d.mayStillPlay(d.left()) || d.mayStillPlay(d.right()));
-         }},
-        {"56", "Your partner holds the trick and your jack is unlikely to win a trick of its own: put it on your partner's trick.", [](const Decision& d) { return d.partnerOnTop() && d.card == RJ; }},
+        {"55", "Your partner holds the trick ", [](const Decision& d) { return d.partnerOnTop(); }},
+        {"55", "and an opponent may still play: ",
+         [](const Decision& d) { return d.mayPlay(d.left()) || d.mayPlay(d.right()); }},
+        {"55", "put your king on it, ", [](const Decision& d) { return d.card == RK; }},
+        {"55", "so the opponent must beat a king.", [](const Decision& d) { return d.top() < RK; }},
+        {"56", "Your partner holds the trick ", [](const Decision& d) { return d.partnerOnTop(); }},
+        {"56", "and a trump above your jack is still out: ", [](const Decision& d) { return d.unseenAbove(RJ); }},
+        {"56", "put the jack on your partner's trick.", [](const Decision& d) { return d.card == RJ; }},
         {"57", "Early in the deal: ", [](const Decision& d) { return d.unseenCount() > 8; }},
         {"57", "play your lowest trump, the fives last, ",
          [](const Decision& d) { return d.card == d.firstByRankFivesLast(); }},
@@ -386,16 +392,15 @@ const std::vector<Clause>& clauses() {
         {"59", "The trick holds a point or two: ",
          [](const Decision& d) { return d.trickPoints() > 0 && d.trickPoints() < 5; }},
         {"59", "play your highest trump without points.", [](const Decision& d) { return d.card == d.highestPlainHeld(); }},
-        {"60", "The trick stands at a jack or a queen and more cards are to come: play your second-highest trump and keep your highest.",
-         [](const Decision& d) {
-             const bool more = d.mayStillPlay(d.left()) || d.mayStillPlay(d.partner()) || d.mayStillPlay(d.right());
-             return (d.top() == RJ || d.top() == RQ) && more && d.card == d.secondHighestHeld();
-         }},
-        {"61", "The trick stands at a jack or higher and more cards are to come: take it with your ace, which nothing can beat.",
-         [](const Decision& d) {
-             const bool more = d.mayStillPlay(d.left()) || d.mayStillPlay(d.partner()) || d.mayStillPlay(d.right());
-             return d.top() >= RJ && more && d.card == RA;
-         }},
+        {"60", "The trick stands at a jack or a queen ", [](const Decision& d) { return d.top() == RJ || d.top() == RQ; }},
+        {"60", "and more cards may come: ", [](const Decision& d) { return d.moreMayCome(); }},
+        {"60", "play your second-highest trump ",
+         [](const Decision& d) { return d.held().size() > 1 && d.card == d.secondHighestHeld(); }},
+        {"60", "and keep your highest.", [](const Decision& d) { return d.card != d.highestHeld(); }},
+        {"61", "The trick stands at a jack or higher ", [](const Decision& d) { return d.top() >= RJ; }},
+        {"61", "and more cards may come: ", [](const Decision& d) { return d.moreMayCome(); }},
+        {"61", "take it with your ace, ", [](const Decision& d) { return d.card == RA; }},
+        {"61", "which nothing can beat.", [](const Decision& d) { return d.card == RA; }},
         {"62", "Your highest trump is the queen: ", [](const Decision& d) { return d.highestHeld() == RQ; }},
         {"62", "lead your lowest card. ", [](const Decision& d) { return d.leads() && d.card == d.lowestHeld(); }},
         {"62", "Led now the queen would only draw the king or the ace.",
@@ -425,11 +430,10 @@ const std::vector<Clause>& clauses() {
              return d.opponentOnTop() && d.partnerPlayed() && !d.isHighestLeft(d.highestHeld()) &&
                     d.card == d.highestPlainHeld() && d.card != d.highestHeld();
          }},
-        {"69", "Beat the opponent's card with the lowest trump that does: the next opponent has no trumps and your partner plays last.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.card == *d.held().upper_bound(d.top()) && !d.hasTrumps(d.left()) &&
-                    d.mayStillPlay(d.partner());
-         }},
+        {"69", "Beat the opponent's card with the lowest trump that does: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.card == *d.held().upper_bound(d.top()); }},
+        {"69", "the next opponent has no trumps ", [](const Decision& d) { return d.knownOut(d.left()); }},
+        {"69", "and your partner may still play after you.", [](const Decision& d) { return d.mayPlay(d.partner()); }},
         {"70", "Only your highest card beats the lead: play it. The next opponent can then take the trick only with a higher trump.",
          [](const Decision& d) {
              for (int r : d.held())
@@ -557,6 +561,8 @@ const std::vector<LaidTable>& laidTables() {
         // Codes 30 to 49.
 
         // Codes 50 to 72.
+        {"the partner leads the jack; the next opponent played its last trump in the first trick and is not yet known to be out",
+         {{{R4, R8, RA, Rv}, {R6, R9, RK}, {R7}, {RQ, RJ, R10, RV}}}, 3, 8, {RQ, R4, R6, R7, RJ, R8}, "55", RK},
 
         {"the seat has led its ace and leads again from the king and the queen",
          {{{RA, RK, RQ, R3}, {R2, R7, R8}, {R4, R10, Rv}, {R6, R9, RV}}}, 0, 8, {RA, R2, R4, R6}, "43", RK},
