@@ -425,21 +425,20 @@ const std::vector<Clause>& clauses() {
         {"67", "Your partner has no trumps ", [](const Decision& d) { return d.knownOut(d.partner()); }},
         {"67", "and no five is left to catch: ", [](const Decision& d) { return !d.fiveOut(); }},
         {"67", "play your lowest card that is not a five.", [](const Decision& d) { return d.card == d.lowestNotFive(); }},
-        {"68", "An opponent is above your partner's card but you lack the highest trump: play a high card without points and keep your best cards for later tricks.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.partnerPlayed() && !d.isHighestLeft(d.highestHeld()) &&
-                    d.card == d.highestPlainHeld() && d.card != d.highestHeld();
-         }},
+        {"68", "An opponent is above your partner's card ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
+        {"68", "but you lack the highest trump: ", [](const Decision& d) { return !d.isHighestLeft(d.highestHeld()); }},
+        {"68", "play your highest card without points ",
+         [](const Decision& d) { return d.card == d.highestPlainHeld(); }},
+        {"68", "and keep your best cards for later.", [](const Decision& d) { return d.card < d.highestHeld(); }},
         {"69", "Beat the opponent's card with the lowest trump that does: ",
          [](const Decision& d) { return d.opponentOnTop() && d.card == *d.held().upper_bound(d.top()); }},
         {"69", "the next opponent has no trumps ", [](const Decision& d) { return d.knownOut(d.left()); }},
         {"69", "and your partner may still play after you.", [](const Decision& d) { return d.mayPlay(d.partner()); }},
-        {"70", "Only your highest card beats the lead: play it. The next opponent can then take the trick only with a higher trump.",
-         [](const Decision& d) {
-             for (int r : d.held())
-                 if (r > d.top() && r != d.card) return false;
-             return d.opponentOnTop() && d.card == d.highestHeld() && d.card > d.top();
-         }},
+        {"70", "Only your highest card beats the lead: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.onlyHighestBeats(); }},
+        {"70", "play it. ", [](const Decision& d) { return d.card == d.highestHeld(); }},
+        {"70", "Only a higher trump can then take the trick.", [](const Decision& d) { return d.beatsTop(d.card); }},
         {"71", "The trick holds a point or two ",
          [](const Decision& d) { return d.trickPoints() > 0 && d.trickPoints() < 5; }},
         {"71", "and all your trumps carry points: ",
