@@ -562,6 +562,8 @@ const std::vector<LaidTable>& laidTables() {
         // Codes 50 to 72.
         {"the partner leads the jack; the next opponent played its last trump in the first trick and is not yet known to be out",
          {{{R4, R8, RA, Rv}, {R6, R9, RK}, {R7}, {RQ, RJ, R10, RV}}}, 3, 8, {RQ, R4, R6, R7, RJ, R8}, "55", RK},
+        {"only the highest of two trumps beats the lead and the next opponent was passed over in the first trick",
+         {{{RA, R6, R7, R9}, {R3, R4, R8}, {}, {R2, RK, RQ, R10}}}, 0, 8, {RA, R3, R2, R6}, "70", R8},
 
         {"the seat has led its ace and leads again from the king and the queen",
          {{{RA, RK, RQ, R3}, {R2, R7, R8}, {R4, R10, Rv}, {R6, R9, RV}}}, 0, 8, {RA, R2, R4, R6}, "43", RK},
