@@ -158,6 +158,39 @@ struct Decision {
     // Facts of the clauses of codes 30 to 49.
 
     // Facts of the clauses of codes 50 to 72.
+    // Neither played nor in the seat's hand: a card the seat has not seen.
+    bool unseen(int r) const { return !isGone(r) && !holds(r); }
+    bool unseenAbove(int r) const {
+        for (int above = r + 1; above <= RA; ++above)
+            if (unseen(above)) return true;
+        return false;
+    }
+    int unseenCount() const {
+        int n = 0;
+        for (int r = R2; r <= RA; ++r)
+            if (unseen(r)) ++n;
+        return n;
+    }
+    // The seat knows the other seat to be out of trumps, and it is.
+    bool knownOut(int s) const {
+        const auto i = static_cast<std::size_t>(s);
+        return (passed[i] || countedOut[i]) && !hasTrumps(s);
+    }
+    // Still to play as far as the seat can tell, the counting included.
+    bool mayPlay(int s) const { return mayStillPlay(s) && !countedOut[static_cast<std::size_t>(s)]; }
+    // A card of the seat other than the one it plays.
+    bool keeps(const std::function<bool(int)>& what) const {
+        for (int r : held())
+            if (r != card && what(r)) return true;
+        return false;
+    }
+    bool beatsTop(int r) const { return r > top(); }
+    bool onlyHighestBeats() const {
+        for (int r : held())
+            if (r > top() && r != highestHeld()) return false;
+        return highestHeld() > top();
+    }
+    bool moreMayCome() const { return mayPlay(left()) || mayPlay(partner()) || mayPlay(right()); }
 };
 
 using Claim = std::function<bool(const Decision&)>;
@@ -321,96 +354,102 @@ const std::vector<Clause>& clauses() {
          [](const Decision& d) { return isFive(d.card) && d.mayStillPlay(d.partner()); }},
         {"49", "No other five is out: play your small five now while your partner still plays after you and can win the trick.",
          [](const Decision& d) { return d.card == Rv && !d.out(RV) && d.mayStillPlay(d.partner()); }},
-        {"50", "Your partner likely still has many trumps and may win this trick: put your 10 or jack on it.",
-         [](const Decision& d) { return (d.card == R10 || d.card == RJ) && d.mayStillPlay(d.partner()); }},
-        {"51", "You have no sure winner: play your second-highest trump and keep your highest for later.",
-         [](const Decision& d) {
-             return !d.isHighestLeft(d.highestHeld()) && d.card == d.secondHighestHeld();
-         }},
-        {"52", "An opponent is above your partner's card with a low trump: play your highest. A cheap card would only be beaten by the last opponent.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.partnerPlayed() && d.top() < R8 && d.card == d.highestHeld() &&
-                    d.mayStillPlay(d.left());
-         }},
-        {"53", "Your partner led and the trick has no points: play a trump without points and keep your point cards for tricks that carry points.",
-         [](const Decision& d) {
-             return d.ledBy() == d.partner() && d.trickPoints() == 0 && !carriesPoints(d.card);
-         }},
-        {"54", "Your partner has no trumps and no five is left to catch: play your lowest card. Your trumps are not high enough to hold the trick.",
-         [](const Decision& d) { return !d.hasTrumps(d.partner()) && !d.fiveOut() && d.card == d.lowestHeld(); }},
-        {"55", "Your partner holds the trick and an opponent is still to play: put your king on it, so the opponent must beat a king.",
-         [](const Decision& d) {
-             return d.partnerOnTop() && d.card == RK && (d.mayStillPlay(d.left()) || d.mayStillPlay(d.right()));
-         }},
-        {"56", "Your partner holds the trick and your jack is unlikely to win a trick of its own: put it on your partner's trick.", [](const Decision& d) { return d.partnerOnTop() && d.card == RJ; }},
-        {"57", "Nothing to win here: give away your lowest trump. The fives and the higher trumps wait for better tricks.",
+        {"50", "Your partner was likely dealt many trumps ",
+         [](const Decision& d) { return d.expectedDealt[static_cast<std::size_t>(d.partner())] > 3.5f; }},
+        {"50", "and may win this trick: ",
+         [](const Decision& d) { return d.mayPlay(d.partner()) && d.unseenAbove(std::max(d.top(), d.card)); }},
+        {"50", "put your 10 or jack on it.", [](const Decision& d) { return d.card == R10 || d.card == RJ; }},
+        {"51", "You have no sure winner: ", [](const Decision& d) { return d.unseenAbove(d.highestHeld()); }},
+        {"51", "play your second-highest trump ",
+         [](const Decision& d) { return d.held().size() > 1 && d.card == d.secondHighestHeld(); }},
+        {"51", "and keep your highest for later.", [](const Decision& d) { return d.card != d.highestHeld(); }},
+        {"52", "An opponent is above your partner's card with a low trump: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed() && d.top() < R8; }},
+        {"52", "play your highest ", [](const Decision& d) { return d.card == d.highestHeld(); }},
+        {"52", "to leave the last opponent the most to beat.",
+         [](const Decision& d) { return d.mayPlay(d.left()) && d.card == d.highestHeld() && d.beatsTop(d.card); }},
+        {"53", "Your partner led ", [](const Decision& d) { return d.ledBy() == d.partner(); }},
+        {"53", "and the trick has no points at stake: ", [](const Decision& d) { return d.trickPoints() == 0; }},
+        {"53", "play a trump without points.", [](const Decision& d) { return !carriesPoints(d.card) && d.card != R2; }},
+        {"54", "Your partner has no trumps ", [](const Decision& d) { return d.knownOut(d.partner()); }},
+        {"54", "and no five is left to catch: ", [](const Decision& d) { return !d.fiveOut(); }},
+        {"54", "play your lowest card.", [](const Decision& d) { return d.card == d.lowestHeld(); }},
+        {"55", "Your partner holds the trick ", [](const Decision& d) { return d.partnerOnTop(); }},
+        {"55", "and an opponent may still play: ",
+         [](const Decision& d) { return d.mayPlay(d.left()) || d.mayPlay(d.right()); }},
+        {"55", "put your king on it, ", [](const Decision& d) { return d.card == RK; }},
+        {"55", "so the opponent must beat a king.", [](const Decision& d) { return d.top() < RK; }},
+        {"56", "Your partner holds the trick ", [](const Decision& d) { return d.partnerOnTop(); }},
+        {"56", "and a trump above your jack is still out: ", [](const Decision& d) { return d.unseenAbove(RJ); }},
+        {"56", "put the jack on your partner's trick.", [](const Decision& d) { return d.card == RJ; }},
+        {"57", "Early in the deal: ", [](const Decision& d) { return d.unseenCount() > 8; }},
+        {"57", "play your lowest trump, the fives last, ",
          [](const Decision& d) { return d.card == d.firstByRankFivesLast(); }},
-        {"58", "The trick holds a point or two: play your queen and keep your other high trumps.",
-         [](const Decision& d) {
-             return d.trickPoints() > 0 && d.trickPoints() < 5 && d.card == RQ;
-         }},
-        {"59", "The trick holds a point or two: play your highest trump without points and keep your point cards.",
-         [](const Decision& d) {
-             return d.trickPoints() > 0 && d.trickPoints() < 5 && d.card == d.highestPlainHeld();
-         }},
-        {"60", "The trick stands at a jack or a queen and more cards are to come: play your second-highest trump and keep your highest.",
-         [](const Decision& d) {
-             const bool more = d.mayStillPlay(d.left()) || d.mayStillPlay(d.partner()) || d.mayStillPlay(d.right());
-             return (d.top() == RJ || d.top() == RQ) && more && d.card == d.secondHighestHeld();
-         }},
-        {"61", "The trick stands at a jack or higher and more cards are to come: take it with your ace, which nothing can beat.",
-         [](const Decision& d) {
-             const bool more = d.mayStillPlay(d.left()) || d.mayStillPlay(d.partner()) || d.mayStillPlay(d.right());
-             return d.top() >= RJ && more && d.card == RA;
-         }},
-        {"62", "Your highest trump is the queen: lead your lowest card. Led now the queen would only draw the king or the ace.",
-         [](const Decision& d) {
-             return d.leads() && d.highestHeld() == RQ && !d.holdsFive() && d.card == d.lowestHeld() &&
-                    (d.out(RK) || d.out(RA));
-         }},
-        {"63", "An opponent is above your partner's card and the trick holds points: beat it with your highest card, which has none. Only a higher trump takes them.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.partnerPlayed() && d.trickPoints() > 0 && d.card == d.highestHeld() &&
-                    !carriesPoints(d.card) && d.card > d.top();
-         }},
-        {"64", "Your last trump: there is nothing to choose.", [](const Decision& d) { return d.held().size() == 1; }},
-        {"65", "Lead the king: only the ace is above it, and once the ace has fallen your queen is the highest trump.",
-         [](const Decision& d) { return d.leads() && d.card == RK && d.holds(RQ) && d.out(RA); }},
-        {"66", "You play last and your partner has no trumps: play your lowest card; your higher trumps are worth more in later tricks.",
-         [](const Decision& d) {
-             return d.last() && !d.hasTrumps(d.partner()) && !d.holdsFive() && d.card == d.lowestHeld();
-         }},
-        {"67", "Your partner has no trumps and no five is left to catch: play your lowest card that is not a five. Your trumps are not high enough to hold the trick.",
-         [](const Decision& d) {
-             return !d.hasTrumps(d.partner()) && !d.fiveOut() && d.holdsFive() && !isFive(d.card) &&
-                    d.card == d.lowestNotFive();
-         }},
-        {"68", "An opponent is above your partner's card but you lack the highest trump: play a high card without points and keep your best cards for later tricks.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.partnerPlayed() && !d.isHighestLeft(d.highestHeld()) &&
-                    d.card == d.highestPlainHeld() && d.card != d.highestHeld();
-         }},
-        {"69", "Beat the opponent's card with the lowest trump that does: the next opponent has no trumps and your partner plays last.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.card == *d.held().upper_bound(d.top()) && !d.hasTrumps(d.left()) &&
-                    d.mayStillPlay(d.partner());
-         }},
-        {"70", "Only your highest card beats the lead: play it. The next opponent can then take the trick only with a higher trump.",
-         [](const Decision& d) {
-             for (int r : d.held())
-                 if (r > d.top() && r != d.card) return false;
-             return d.opponentOnTop() && d.card == d.highestHeld() && d.card > d.top();
-         }},
-        {"71", "The trick holds a point or two and all your trumps carry points: beat it with your highest.",
-         [](const Decision& d) {
-             return d.trickPoints() > 0 && d.trickPoints() < 5 && d.highestPlainHeld() == 0 &&
-                    d.card == d.highestHeld() && d.card > d.top();
-         }},
-        {"72", "An opponent is above your partner's card and nobody plays after you: take the trick with your highest card.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.partnerPlayed() && d.last() && d.card == d.highestHeld() &&
-                    d.card > d.top();
-         }},
+        {"57", "and keep the rest for better tricks.", [](const Decision& d) { return d.held().size() > 1; }},
+        {"58", "The trick holds a point or two: ",
+         [](const Decision& d) { return d.trickPoints() > 0 && d.trickPoints() < 5; }},
+        {"58", "play your queen.", [](const Decision& d) { return d.card == RQ; }},
+        {"59", "The trick holds a point or two: ",
+         [](const Decision& d) { return d.trickPoints() > 0 && d.trickPoints() < 5; }},
+        {"59", "play your highest trump without points.", [](const Decision& d) { return d.card == d.highestPlainHeld(); }},
+        {"60", "The trick stands at a jack or a queen ", [](const Decision& d) { return d.top() == RJ || d.top() == RQ; }},
+        {"60", "and more cards may come: ", [](const Decision& d) { return d.moreMayCome(); }},
+        {"60", "play your second-highest trump ",
+         [](const Decision& d) { return d.held().size() > 1 && d.card == d.secondHighestHeld(); }},
+        {"60", "and keep your highest.", [](const Decision& d) { return d.card != d.highestHeld(); }},
+        {"61", "The trick stands at a jack or higher ", [](const Decision& d) { return d.top() >= RJ; }},
+        {"61", "and more cards may come: ", [](const Decision& d) { return d.moreMayCome(); }},
+        {"61", "take it with your ace, ", [](const Decision& d) { return d.card == RA; }},
+        {"61", "which nothing can beat.", [](const Decision& d) { return d.card == RA; }},
+        {"62", "Your highest trump is the queen: ", [](const Decision& d) { return d.highestHeld() == RQ; }},
+        {"62", "lead your lowest card. ", [](const Decision& d) { return d.leads() && d.card == d.lowestHeld(); }},
+        {"62", "Led now the queen would only draw the king or the ace.",
+         [](const Decision& d) { return d.out(RK) || d.out(RA); }},
+        {"63", "An opponent is above your partner's card ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
+        {"63", "and the trick holds points: ", [](const Decision& d) { return d.trickPoints() > 0; }},
+        {"63", "beat it with your highest card, ",
+         [](const Decision& d) { return d.card == d.highestHeld() && d.beatsTop(d.card); }},
+        {"63", "which has none. ", [](const Decision& d) { return !carriesPoints(d.card) && d.card != R2; }},
+        {"63", "Only a higher trump takes them.", [](const Decision& d) { return d.beatsTop(d.card); }},
+        {"64", "Your last trump: ", [](const Decision& d) { return d.held().size() == 1; }},
+        {"64", "there is nothing to choose.", [](const Decision& d) { return d.held().size() == 1; }},
+        {"65", "Lead the king: ", [](const Decision& d) { return d.leads() && d.card == RK; }},
+        {"65", "only the ace is above it, ", [](const Decision& d) { return d.out(RA); }},
+        {"65", "and once the ace has fallen your queen is the highest trump.", [](const Decision& d) { return d.holds(RQ); }},
+        {"66", "You play last ", [](const Decision& d) { return d.last(); }},
+        {"66", "and your partner has no trumps: ", [](const Decision& d) { return d.knownOut(d.partner()); }},
+        {"66", "play your lowest card; ", [](const Decision& d) { return d.card == d.lowestHeld(); }},
+        {"66", "your higher trumps are worth more in later tricks.",
+         [](const Decision& d) { return d.keeps([&](int r) { return r > d.card; }); }},
+        {"67", "Your partner has no trumps ", [](const Decision& d) { return d.knownOut(d.partner()); }},
+        {"67", "and no five is left to catch: ", [](const Decision& d) { return !d.fiveOut(); }},
+        {"67", "play your lowest card that is not a five.", [](const Decision& d) { return d.card == d.lowestNotFive(); }},
+        {"68", "An opponent is above your partner's card ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
+        {"68", "but you lack the highest trump: ", [](const Decision& d) { return !d.isHighestLeft(d.highestHeld()); }},
+        {"68", "play your highest card without points ",
+         [](const Decision& d) { return d.card == d.highestPlainHeld(); }},
+        {"68", "and keep your best cards for later.", [](const Decision& d) { return d.card < d.highestHeld(); }},
+        {"69", "Beat the opponent's card with the lowest trump that does: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.card == *d.held().upper_bound(d.top()); }},
+        {"69", "the next opponent has no trumps ", [](const Decision& d) { return d.knownOut(d.left()); }},
+        {"69", "and your partner may still play after you.", [](const Decision& d) { return d.mayPlay(d.partner()); }},
+        {"70", "Only your highest card beats the lead: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.onlyHighestBeats(); }},
+        {"70", "play it. ", [](const Decision& d) { return d.card == d.highestHeld(); }},
+        {"70", "Only a higher trump can then take the trick.", [](const Decision& d) { return d.beatsTop(d.card); }},
+        {"71", "The trick holds a point or two ",
+         [](const Decision& d) { return d.trickPoints() > 0 && d.trickPoints() < 5; }},
+        {"71", "and all your trumps carry points: ",
+         [](const Decision& d) { return std::all_of(d.held().begin(), d.held().end(), carriesPoints); }},
+        {"71", "beat it with your highest.",
+         [](const Decision& d) { return d.card == d.highestHeld() && d.beatsTop(d.card); }},
+        {"72", "An opponent is above your partner's card ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
+        {"72", "and nobody plays after you: ", [](const Decision& d) { return d.last() && d.knownOut(d.left()); }},
+        {"72", "take the trick with your highest card.",
+         [](const Decision& d) { return d.card == d.highestHeld() && d.beatsTop(d.card); }},
     };
     return rows;
 }
@@ -521,6 +560,10 @@ const std::vector<LaidTable>& laidTables() {
         // Codes 30 to 49.
 
         // Codes 50 to 72.
+        {"the partner leads the jack; the next opponent played its last trump in the first trick and is not yet known to be out",
+         {{{R4, R8, RA, Rv}, {R6, R9, RK}, {R7}, {RQ, RJ, R10, RV}}}, 3, 8, {RQ, R4, R6, R7, RJ, R8}, "55", RK},
+        {"only the highest of two trumps beats the lead and the next opponent was passed over in the first trick",
+         {{{RA, R6, R7, R9}, {R3, R4, R8}, {}, {R2, RK, RQ, R10}}}, 0, 8, {RA, R3, R2, R6}, "70", R8},
 
         {"the seat has led its ace and leads again from the king and the queen",
          {{{RA, RK, RQ, R3}, {R2, R7, R8}, {R4, R10, Rv}, {R6, R9, RV}}}, 0, 8, {RA, R2, R4, R6}, "43", RK},
