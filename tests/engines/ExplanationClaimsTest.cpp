@@ -192,9 +192,21 @@ struct Decision {
             if (r != card && so(r)) return true;
         return false;
     }
+    // The card stays below the trick: it cannot take it.
+    bool givesAway() const { return card < top(); }
     // A five is played to beat the trick only when no other card does.
     bool fiveOnlyIfNothingElseBeats() const {
         return !isFive(card) || !keeps([&](int r) { return r > top() && !isFive(r); });
+    }
+    // An opponent's card could be beaten with a point card the seat holds.
+    bool couldTakeWithAPointCard() const {
+        return opponentOnTop() && std::any_of(held().begin(), held().end(),
+                                              [&](int r) { return pointsOf(r) > 0 && r > top(); });
+    }
+    // A 10 or a jack that would take the trick stays in hand: above the
+    // fives, it can catch one later.
+    bool keepsAPointCardForTheFive() const {
+        return keeps([&](int r) { return pointsOf(r) > 0 && r > top() && r > RV; });
     }
 
     // Facts of the clauses of codes 50 to 72.
@@ -318,13 +330,12 @@ const std::vector<Clause>& clauses() {
         {"34", "The 10 and the jack go before the queen and the king: ",
          [](const Decision& d) { return !((d.card == RQ || d.card == RK) && (d.holds(R10) || d.holds(RJ))); }},
         {"34", "their point may come home.", [](const Decision& d) { return d.partnerOnTop(); }},
-        {"35", "You play last and could take the trick with a point card, but a five is still out: keep the point card to catch it and give away your lowest card.",
-         [](const Decision& d) {
-             bool keptWinner = false;
-             for (int r : d.held())
-                 if (pointsOf(r) > 0 && r > d.top() && r != d.card) keptWinner = true;
-             return d.last() && d.opponentOnTop() && keptWinner && d.fiveOut() && d.card == d.lowestHeld();
-         }},
+        {"35", "You play last ", [](const Decision& d) { return d.last(); }},
+        {"35", "and could take the trick with a point card, ", [](const Decision& d) { return d.couldTakeWithAPointCard(); }},
+        {"35", "but a five is still out: ", [](const Decision& d) { return d.fiveOut(); }},
+        {"35", "keep the point card to catch it ", [](const Decision& d) { return d.keepsAPointCardForTheFive(); }},
+        {"35", "and play your lowest card.",
+         [](const Decision& d) { return d.card == d.lowestHeld() && !isFive(d.card); }},
         {"36", "You play last ", [](const Decision& d) { return d.last(); }},
         {"36", "and your partner has no trumps: ",
          [](const Decision& d) { return !d.hasTrumps(d.partner()) && d.knownOut(d.partner()); }},
@@ -395,6 +406,13 @@ const std::vector<Clause>& clauses() {
         {"49", "No other five is out: ", [](const Decision& d) { return !d.out(RV) && !d.out(Rv); }},
         {"49", "play your small five now ", [](const Decision& d) { return d.card == Rv; }},
         {"49", "while your partner may still win the trick.", [](const Decision& d) { return d.partnerMayWin(); }},
+        {"77", "The other five is still out: ", [](const Decision& d) { return d.holds(Rv) && d.out(RV); }},
+        {"77", "keep the point card that would take this trick to catch it. ",
+         [](const Decision& d) { return d.last() && d.opponentOnTop() && d.keepsAPointCardForTheFive(); }},
+        {"77", "Your lowest card, the small five, goes to the opponents.",
+         [](const Decision& d) {
+             return d.card == Rv && d.card == d.lowestHeld() && d.last() && d.opponentOnTop() && d.givesAway();
+         }},
         {"50", "Your partner likely still has many trumps and may win this trick: put your 10 or jack on it.",
          [](const Decision& d) { return (d.card == R10 || d.card == RJ) && d.mayStillPlay(d.partner()); }},
         {"51", "You have no sure winner: play your second-highest trump and keep your highest for later.",
