@@ -153,13 +153,17 @@ struct Decision {
         return n;
     }
 
-    // Facts of the clauses of codes 10 to 29.
-
-    // Facts of the clauses of codes 30 to 49.
-
-    // Facts of the clauses of codes 50 to 72.
-    // Neither played nor in the seat's hand: a card the seat has not seen.
-    bool unseen(int r) const { return !isGone(r) && !holds(r); }
+    // What the seat can tell of the hands it cannot see.
+    // Seen by the seat to hold no trumps: passed over or counted out.
+    bool knownOut(int s) const {
+        return passed[static_cast<std::size_t>(s)] || countedOut[static_cast<std::size_t>(s)];
+    }
+    // Out of trumps, and the seat can know it.
+    bool plainlyOut(int s) const { return !hasTrumps(s) && knownOut(s); }
+    // Still to play to this trick as far as the seat can tell, counts included.
+    bool mayPlay(int s) const { return mayStillPlay(s) && !countedOut[static_cast<std::size_t>(s)]; }
+    // Neither in the seat's hand nor gone: a card in a hand the seat cannot see.
+    bool unseen(int r) const { return !holds(r) && !isGone(r); }
     bool unseenAbove(int r) const {
         for (int above = r + 1; above <= RA; ++above)
             if (unseen(above)) return true;
@@ -167,23 +171,49 @@ struct Decision {
     }
     int unseenCount() const {
         int n = 0;
-        for (int r = R2; r <= RA; ++r)
-            if (unseen(r)) ++n;
+        for (int r = R2; r <= RA; ++r) n += unseen(r) ? 1 : 0;
         return n;
     }
-    // The seat knows the other seat to be out of trumps, and it is.
-    bool knownOut(int s) const {
-        const auto i = static_cast<std::size_t>(s);
-        return (passed[i] || countedOut[i]) && !hasTrumps(s);
-    }
-    // Still to play as far as the seat can tell, the counting included.
-    bool mayPlay(int s) const { return mayStillPlay(s) && !countedOut[static_cast<std::size_t>(s)]; }
-    // A card of the seat other than the one it plays.
-    bool keeps(const std::function<bool(int)>& what) const {
+    // The seat keeps a card, besides the one it plays, that is so.
+    bool keeps(const std::function<bool(int)>& so) const {
         for (int r : held())
-            if (r != card && what(r)) return true;
+            if (r != card && so(r)) return true;
         return false;
     }
+
+    // Facts of the clauses of codes 10 to 29.
+
+    // Facts of the clauses of codes 30 to 49.
+
+    // The partner may yet take the trick over the seat's own card.
+    bool partnerMayWin() const { return mayPlay(partner()) && unseenAbove(std::max(top(), card)); }
+    // An opponent may still hold a trump that beats a five, in this trick or a later one.
+    bool opponentMayCatchAFive() const {
+        return (!knownOut(left()) || !knownOut(right())) && unseenAbove(RV);
+    }
+    // The trumps a seat likely still holds: the count it was likely dealt
+    // less the cards the seat has seen it play.
+    float likelyLeft(int s) const {
+        return expectedDealt[static_cast<std::size_t>(s)] - static_cast<float>(seenPlayed[static_cast<std::size_t>(s)]);
+    }
+    // The card stays below the trick: it cannot take it.
+    bool givesAway() const { return card < top(); }
+    // A five is played to beat the trick only when no other card does.
+    bool fiveOnlyIfNothingElseBeats() const {
+        return !isFive(card) || !keeps([&](int r) { return r > top() && !isFive(r); });
+    }
+    // An opponent's card could be beaten with a point card the seat holds.
+    bool couldTakeWithAPointCard() const {
+        return opponentOnTop() && std::any_of(held().begin(), held().end(),
+                                              [&](int r) { return pointsOf(r) > 0 && r > top(); });
+    }
+    // A 10 or a jack that would take the trick stays in hand: above the
+    // fives, it can catch one later.
+    bool keepsAPointCardForTheFive() const {
+        return keeps([&](int r) { return pointsOf(r) > 0 && r > top() && r > RV; });
+    }
+
+    // Facts of the clauses of codes 50 to 72.
     bool beatsTop(int r) const { return r > top(); }
     bool onlyHighestBeats() const {
         for (int r : held())
@@ -282,78 +312,118 @@ const std::vector<Clause>& clauses() {
              return d.leads() && d.held().size() == 2 && isFive(d.card) && d.mayStillPlay(d.left()) &&
                     d.mayStillPlay(d.partner());
          }},
-        {"30", "Your partner led and the opponent before you has no trumps: play your highest card. The last player must spend a higher trump or lose the trick.",
+        {"30", "Your partner led ", [](const Decision& d) { return d.ledBy() == d.partner(); }},
+        {"30", "and the opponent before you has no trumps: ",
+         [](const Decision& d) { return !d.hasTrumps(d.right()) && d.knownOut(d.right()); }},
+        {"30", "play your highest card. ", [](const Decision& d) { return d.card == d.highestHeld(); }},
+        {"30", "The last player must spend a higher trump or lose the trick.",
+         [](const Decision& d) { return d.ledBy() == d.partner() && d.mayPlay(d.left()) && d.card > d.top(); }},
+        {"31", "Play your cheapest card ", [](const Decision& d) { return d.card == d.firstCheapest(); }},
+        {"31", "and keep the better ones.", [](const Decision& d) { return d.held().size() > 1; }},
+        {"32", "Your partner has no trumps left: ",
+         [](const Decision& d) { return !d.hasTrumps(d.partner()) && d.knownOut(d.partner()); }},
+        {"32", "beat the lead as cheaply as you can, ",
          [](const Decision& d) {
-             return d.ledBy() == d.partner() && !d.hasTrumps(d.right()) && d.card == d.highestHeld() &&
-                    d.mayStillPlay(d.left());
+             return d.opponentOnTop() && d.topSeat() == d.ledBy() && d.card > d.top() &&
+                    d.card == d.cheapestAboveFivesLast();
          }},
-        {"31", "Give away your cheapest card and keep the better ones.", [](const Decision& d) { return d.card == d.firstCheapest(); }},
-        {"32", "Your partner has no trumps left: beat the lead as cheaply as you can, with a five only if nothing else does. The next opponent must then go higher.",
+        {"32", "with a five only if nothing else does. ", [](const Decision& d) { return d.fiveOnlyIfNothingElseBeats(); }},
+        {"32", "The next opponent must then go higher.",
+         [](const Decision& d) { return d.mayPlay(d.left()) && d.card > d.top(); }},
+        {"33", "The lead carries points: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.topSeat() == d.ledBy() && d.trickPoints() > 0; }},
+        {"33", "beat it as cheaply as you can, ",
+         [](const Decision& d) { return d.card > d.top() && d.card == d.cheapestAboveFivesLast(); }},
+        {"33", "with a five only if nothing else does.", [](const Decision& d) { return d.fiveOnlyIfNothingElseBeats(); }},
+        {"34", "Your partner holds the trick: ", [](const Decision& d) { return d.partnerOnTop(); }},
+        {"34", "play your lowest card, the fives last. ",
+         [](const Decision& d) { return d.card == d.firstByRankFivesLast(); }},
+        {"34", "The 10 and the jack go before the queen and the king: ",
+         [](const Decision& d) { return !((d.card == RQ || d.card == RK) && (d.holds(R10) || d.holds(RJ))); }},
+        {"34", "their point may come home.", [](const Decision& d) { return d.partnerOnTop(); }},
+        {"35", "You play last ", [](const Decision& d) { return d.last(); }},
+        {"35", "and could take the trick with a point card, ", [](const Decision& d) { return d.couldTakeWithAPointCard(); }},
+        {"35", "but a five is still out: ", [](const Decision& d) { return d.fiveOut(); }},
+        {"35", "keep the point card to catch it ", [](const Decision& d) { return d.keepsAPointCardForTheFive(); }},
+        {"35", "and play your lowest card.",
+         [](const Decision& d) { return d.card == d.lowestHeld() && !isFive(d.card); }},
+        {"36", "You play last ", [](const Decision& d) { return d.last(); }},
+        {"36", "and your partner has no trumps: ",
+         [](const Decision& d) { return !d.hasTrumps(d.partner()) && d.knownOut(d.partner()); }},
+        {"36", "play your lowest card that is not a five.",
+         [](const Decision& d) { return !isFive(d.card) && d.card == d.lowestNotFive(); }},
+        {"37", "Your partner's trick holds only a point or two ",
+         [](const Decision& d) { return d.partnerOnTop() && d.trickPoints() > 0 && d.trickPoints() < 5; }},
+        {"37", "and a five is still out: ", [](const Decision& d) { return d.fiveOut(); }},
+        {"37", "play your cheapest card.", [](const Decision& d) { return d.card == d.firstCheapest(); }},
+        {"38", "Your side holds the contract ", [](const Decision& d) { return d.bidders; }},
+        {"38", "and the last opponent likely has few trumps: ",
+         [](const Decision& d) { return d.likelyLeft(d.right()) < 2.5f; }},
+        {"38", "lead your cheapest card ", [](const Decision& d) { return d.leads() && d.card == d.firstCheapest(); }},
+        {"38", "and keep a five ",
+         [](const Decision& d) { return d.held().size() == 2 && d.keeps([](int r) { return isFive(r); }); }},
+        {"38", "for a trick your side takes.", [](const Decision& d) { return !d.knownOut(d.partner()); }},
+        {"39", "Your highest trump is the queen: ", [](const Decision& d) { return d.highestHeld() == RQ; }},
+        {"39", "keep your small five ", [](const Decision& d) { return d.holds(Rv) && d.card != Rv; }},
+        {"39", "and lead your lowest other card. ",
+         [](const Decision& d) { return d.leads() && d.card == d.lowestNotFive() && !d.holds(RV); }},
+        {"39", "Led now the queen would only draw the king or the ace.",
+         [](const Decision& d) { return d.card != RQ && (d.unseen(RK) || d.unseen(RA)); }},
+        {"40", "All your trumps are below the 10: ", [](const Decision& d) { return d.highestHeld() < R10; }},
+        {"40", "lead your second-highest card ",
+         [](const Decision& d) { return d.leads() && d.card == d.secondHighestHeld(); }},
+        {"40", "and keep your highest for a later trick.", [](const Decision& d) { return d.card != d.highestHeld(); }},
+        {"41", "Lead the queen: ", [](const Decision& d) { return d.leads() && d.card == RQ; }},
+        {"41", "an opponent must spend a higher trump to take it.",
+         [](const Decision& d) { return d.unseenAbove(RQ) && (d.mayPlay(d.left()) || d.mayPlay(d.right())); }},
+        {"42", "Lead the 10: ", [](const Decision& d) { return d.leads() && d.card == R10; }},
+        {"42", "it asks the opponents for a high trump ",
+         [](const Decision& d) { return d.unseenAbove(R10) && (d.mayPlay(d.left()) || d.mayPlay(d.right())); }},
+        {"42", "and its point comes home unless they beat it.",
+         [](const Decision& d) { return d.mayPlay(d.left()) || d.mayPlay(d.right()); }},
+        {"43", "Lead the king: ", [](const Decision& d) { return d.leads() && d.card == RK; }},
+        {"43", "the ace is gone ", [](const Decision& d) { return d.isGone(RA); }},
+        {"43", "and you hold the queen too, ", [](const Decision& d) { return d.holds(RQ); }},
+        {"43", "so after the king your queen is the highest trump.",
+         [](const Decision& d) { return d.holds(RQ) && d.isGone(RA); }},
+        {"44", "Lead the jack: ", [](const Decision& d) { return d.leads() && d.card == RJ; }},
+        {"44", "you hold the 10 as well, ", [](const Decision& d) { return d.holds(R10); }},
+        {"44", "and every high trump the jack draws makes your 10 stronger.",
+         [](const Decision& d) { return d.unseenAbove(RJ) && (d.mayPlay(d.left()) || d.mayPlay(d.right())); }},
+        {"45", "You are defending with three trumps: ",
+         [](const Decision& d) { return !d.bidders && d.held().size() == 3; }},
+        {"45", "lead your five now. ", [](const Decision& d) { return d.leads() && isFive(d.card); }},
+        {"45", "Kept back it may fall to the bidders later.", [](const Decision& d) { return d.opponentMayCatchAFive(); }},
+        {"46", "An opponent is above your partner's card ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
+        {"46", "but you lack the highest trump: ",
+         [](const Decision& d) { return !d.isHighestLeft(d.highestHeld()); }},
+        {"46", "play your highest card without points ",
+         [](const Decision& d) { return d.card == d.highestPlainHeld(); }},
+        {"46", "and keep your best for the fives.",
+         [](const Decision& d) { return d.card != d.highestHeld() && d.fiveOut(); }},
+        {"47", "Early in the deal ", [](const Decision& d) { return d.unseenCount() > 8; }},
+        {"47", "your partner holds the trick: ", [](const Decision& d) { return d.partnerOnTop(); }},
+        {"47", "put your five on it now ", [](const Decision& d) { return isFive(d.card); }},
+        {"47", "rather than risk it in a later trick.", [](const Decision& d) { return d.opponentMayCatchAFive(); }},
+        {"48", "An opponent was likely dealt many trumps ",
          [](const Decision& d) {
-             return !d.hasTrumps(d.partner()) && d.opponentOnTop() && d.card == d.cheapestAboveFivesLast() &&
-                    d.mayStillPlay(d.left());
+             return std::max(d.expectedDealt[static_cast<std::size_t>(d.left())],
+                             d.expectedDealt[static_cast<std::size_t>(d.right())]) > 4.5f;
          }},
-        {"33", "The lead carries points: beat it as cheaply as you can, with a five only if nothing else does. A five is lost with the points if the next opponent beats it.",
+        {"48", "and could catch your five later: ", [](const Decision& d) { return d.opponentMayCatchAFive(); }},
+        {"48", "play it now ", [](const Decision& d) { return isFive(d.card); }},
+        {"48", "while your partner may still win the trick.", [](const Decision& d) { return d.partnerMayWin(); }},
+        {"49", "No other five is out: ", [](const Decision& d) { return !d.out(RV) && !d.out(Rv); }},
+        {"49", "play your small five now ", [](const Decision& d) { return d.card == Rv; }},
+        {"49", "while your partner may still win the trick.", [](const Decision& d) { return d.partnerMayWin(); }},
+        {"77", "The other five is still out: ", [](const Decision& d) { return d.holds(Rv) && d.out(RV); }},
+        {"77", "keep the point card that would take this trick to catch it. ",
+         [](const Decision& d) { return d.last() && d.opponentOnTop() && d.keepsAPointCardForTheFive(); }},
+        {"77", "Your lowest card, the small five, goes to the opponents.",
          [](const Decision& d) {
-             return d.opponentOnTop() && d.trickPoints() > 0 && d.card == d.cheapestAboveFivesLast();
+             return d.card == Rv && d.card == d.lowestHeld() && d.last() && d.opponentOnTop() && d.givesAway();
          }},
-        {"34", "Your partner holds the trick: play your lowest card, the 10 and the jack before the queen and the king. Their point may come home; keep the higher cards.",
-         [](const Decision& d) {
-             return d.partnerOnTop() && d.card == d.firstByRankFivesLast();
-         }},
-        {"35", "You play last and could take the trick with a point card, but a five is still out: keep the point card to catch it and give away your lowest card.",
-         [](const Decision& d) {
-             bool keptWinner = false;
-             for (int r : d.held())
-                 if (pointsOf(r) > 0 && r > d.top() && r != d.card) keptWinner = true;
-             return d.last() && d.opponentOnTop() && keptWinner && d.fiveOut() && d.card == d.lowestHeld();
-         }},
-        {"36", "You play last and your partner has no trumps: play your lowest card and keep the fives; your higher trumps are worth more in later tricks.",
-         [](const Decision& d) {
-             return d.last() && !d.hasTrumps(d.partner()) && d.holdsFive() && d.card == d.lowestNotFive();
-         }},
-        {"37", "Your partner's trick holds only a point or two and a five is still out: keep your highest trump to catch the five and give away your cheapest card.",
-         [](const Decision& d) {
-             bool keepsTop = false;
-             for (int r : d.held())
-                 if (r != d.card && d.isHighestLeft(r)) keepsTop = true;
-             return d.partnerOnTop() && d.trickPoints() > 0 && d.trickPoints() < 5 && d.fiveOut() && keepsTop &&
-                    d.card == d.firstCheapest();
-         }},
-        {"38", "Your side holds the contract and the last opponent likely has few trumps: lead your cheapest card and keep a five for a trick your side takes.",
-         [](const Decision& d) {
-             const int kept = *d.held().begin() == d.card ? *d.held().rbegin() : *d.held().begin();
-             return d.bidders && d.leads() && d.held().size() == 2 && isFive(kept) && d.card == d.firstCheapest();
-         }},
-        {"39", "Your highest trump is the queen: lead your lowest card and keep your small five. Led now the queen would only draw the king or the ace.",
-         [](const Decision& d) {
-             return d.leads() && d.highestHeld() == RQ && d.holds(Rv) && d.card == d.lowestNotFive() && d.card != RQ &&
-                    (d.out(RK) || d.out(RA));
-         }},
-        {"40", "All your trumps are low: lead your second-highest card and keep your highest for a later trick.",
-         [](const Decision& d) { return d.leads() && d.highestHeld() < R10 && d.card == d.secondHighestHeld(); }},
-        {"41", "Lead the queen: an opponent must spend the king or the ace to take it, or your partner can win the trick.",
-         [](const Decision& d) { return d.leads() && d.card == RQ && (d.out(RK) || d.out(RA)); }},
-        {"42", "Lead the 10: it asks the opponents for a high trump and its point may come home with your partner.", [](const Decision& d) { return d.leads() && d.card == R10; }},
-        {"43", "Lead the king: the ace is gone and you hold the queen too, so after the king your queen is the highest trump.",
-         [](const Decision& d) { return d.leads() && d.card == RK && d.holds(RQ) && d.isGone(RA); }},
-        {"44", "Lead the jack: you hold the 10 as well, and every high trump the jack draws makes your 10 stronger.",
-         [](const Decision& d) { return d.leads() && d.card == RJ && d.holds(R10); }},
-        {"45", "You are defending with three trumps: lead your five now while your partner may still win it. Kept back it may fall to the bidders later.",
-         [](const Decision& d) {
-             return !d.bidders && d.leads() && d.held().size() == 3 && isFive(d.card) && d.mayStillPlay(d.partner());
-         }},
-        {"46", "An opponent is above your partner's card but you lack the highest trump: play a high card without points and keep your best cards for the fives.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.partnerPlayed() && !d.isHighestLeft(d.highestHeld()) &&
-                    d.card == d.highestPlainHeld() && d.card != d.highestHeld() && d.fiveOut();
-         }},
-        {"47", "Early in the deal your partner holds the trick: put your five on it now rather than risk it in a later trick.",
-         [](const Decision& d) { return d.partnerOnTop() && isFive(d.card); }},
-        {"48", "An opponent likely still holds many trumps and could catch your five later: play it now while your partner still plays after you.",
-         [](const Decision& d) { return isFive(d.card) && d.mayStillPlay(d.partner()); }},
-        {"49", "No other five is out: play your small five now while your partner still plays after you and can win the trick.",
-         [](const Decision& d) { return d.card == Rv && !d.out(RV) && d.mayStillPlay(d.partner()); }},
         {"50", "Your partner was likely dealt many trumps ",
          [](const Decision& d) { return d.expectedDealt[static_cast<std::size_t>(d.partner())] > 3.5f; }},
         {"50", "and may win this trick: ",
@@ -371,7 +441,7 @@ const std::vector<Clause>& clauses() {
         {"53", "Your partner led ", [](const Decision& d) { return d.ledBy() == d.partner(); }},
         {"53", "and the trick has no points at stake: ", [](const Decision& d) { return d.trickPoints() == 0; }},
         {"53", "play a trump without points.", [](const Decision& d) { return !carriesPoints(d.card) && d.card != R2; }},
-        {"54", "Your partner has no trumps ", [](const Decision& d) { return d.knownOut(d.partner()); }},
+        {"54", "Your partner has no trumps ", [](const Decision& d) { return d.plainlyOut(d.partner()); }},
         {"54", "and no five is left to catch: ", [](const Decision& d) { return !d.fiveOut(); }},
         {"54", "play your lowest card.", [](const Decision& d) { return d.card == d.lowestHeld(); }},
         {"55", "Your partner holds the trick ", [](const Decision& d) { return d.partnerOnTop(); }},
@@ -418,11 +488,11 @@ const std::vector<Clause>& clauses() {
         {"65", "only the ace is above it, ", [](const Decision& d) { return d.out(RA); }},
         {"65", "and once the ace has fallen your queen is the highest trump.", [](const Decision& d) { return d.holds(RQ); }},
         {"66", "You play last ", [](const Decision& d) { return d.last(); }},
-        {"66", "and your partner has no trumps: ", [](const Decision& d) { return d.knownOut(d.partner()); }},
+        {"66", "and your partner has no trumps: ", [](const Decision& d) { return d.plainlyOut(d.partner()); }},
         {"66", "play your lowest card; ", [](const Decision& d) { return d.card == d.lowestHeld(); }},
         {"66", "your higher trumps are worth more in later tricks.",
          [](const Decision& d) { return d.keeps([&](int r) { return r > d.card; }); }},
-        {"67", "Your partner has no trumps ", [](const Decision& d) { return d.knownOut(d.partner()); }},
+        {"67", "Your partner has no trumps ", [](const Decision& d) { return d.plainlyOut(d.partner()); }},
         {"67", "and no five is left to catch: ", [](const Decision& d) { return !d.fiveOut(); }},
         {"67", "play your lowest card that is not a five.", [](const Decision& d) { return d.card == d.lowestNotFive(); }},
         {"68", "An opponent is above your partner's card ",
@@ -433,7 +503,7 @@ const std::vector<Clause>& clauses() {
         {"68", "and keep your best cards for later.", [](const Decision& d) { return d.card < d.highestHeld(); }},
         {"69", "Beat the opponent's card with the lowest trump that does: ",
          [](const Decision& d) { return d.opponentOnTop() && d.card == *d.held().upper_bound(d.top()); }},
-        {"69", "the next opponent has no trumps ", [](const Decision& d) { return d.knownOut(d.left()); }},
+        {"69", "the next opponent has no trumps ", [](const Decision& d) { return d.plainlyOut(d.left()); }},
         {"69", "and your partner may still play after you.", [](const Decision& d) { return d.mayPlay(d.partner()); }},
         {"70", "Only your highest card beats the lead: ",
          [](const Decision& d) { return d.opponentOnTop() && d.onlyHighestBeats(); }},
@@ -447,7 +517,7 @@ const std::vector<Clause>& clauses() {
          [](const Decision& d) { return d.card == d.highestHeld() && d.beatsTop(d.card); }},
         {"72", "An opponent is above your partner's card ",
          [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
-        {"72", "and nobody plays after you: ", [](const Decision& d) { return d.last() && d.knownOut(d.left()); }},
+        {"72", "and nobody plays after you: ", [](const Decision& d) { return d.last() && d.plainlyOut(d.left()); }},
         {"72", "take the trick with your highest card.",
          [](const Decision& d) { return d.card == d.highestHeld() && d.beatsTop(d.card); }},
     };
@@ -558,6 +628,12 @@ const std::vector<LaidTable>& laidTables() {
         // Codes 10 to 29.
 
         // Codes 30 to 49.
+        {"the seat's cheapest card is its king, the highest trump left, and its jack stays",
+         {{{R2, RJ, RK}, {RV, R7, RQ, R6}, {RA, R10, Rv}, {R3, R4, R8}}}, 2, 8, {RA, R4, R2, R7, R10, R3}, "37", RK},
+        {"the seat's cheapest card is its ace and only the small five stays",
+         {{{RV, RQ, RK}, {R10, RJ, R8}, {R6, R7}, {Rv, RA}}}, 1, 8, {R10, R6}, "37", RA},
+        {"the seat leads the 10 with its partner dealt no trumps",
+         {{{R2, R4, R7, R9, RK}, {RA, R6, R8, R10}, {R3, Rv, RV, RJ, RQ}, {}}}, 0, 8, {R2, RA, R3}, "42", R10},
 
         // Codes 50 to 72.
         {"the partner leads the jack; the next opponent played its last trump in the first trick and is not yet known to be out",
