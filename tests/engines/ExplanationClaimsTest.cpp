@@ -155,6 +155,59 @@ struct Decision {
 
     // Facts of the clauses of codes 10 to 29.
 
+    // Neither gone nor in the seat's hand: in a hand the seat cannot see.
+    bool unseen(int r) const { return !isGone(r) && !holds(r); }
+    // Every trump above the rank is gone or the seat's own: the seat knows
+    // no other hand can beat it.
+    bool knownHighest(int r) const {
+        for (int above = r + 1; above <= RA; ++above)
+            if (unseen(above)) return false;
+        return true;
+    }
+    bool unseenAbove(int r) const {
+        for (int above = r + 1; above <= RA; ++above)
+            if (unseen(above)) return true;
+        return false;
+    }
+    // Still to come in this trick as far as the seat can tell: no card yet,
+    // neither passed over nor counted out of trumps.
+    bool mayStillCome(int s) const {
+        return mayStillPlay(s) && !countedOut[static_cast<std::size_t>(s)];
+    }
+    bool anOpponentMayStillCome() const { return mayStillCome(left()) || mayStillCome(right()); }
+    // The seat's lowest card above the rank, by rank (the fives as ranked); 0 none.
+    int lowestAbove(int r) const {
+        const auto it = held().upper_bound(r);
+        return it == held().end() ? 0 : *it;
+    }
+    // Once the seat's card is in: the seat or its partner on top.
+    bool sideOnTopWithCard() const { return card > top() || partnerOnTop(); }
+    // The seat's card takes the trick: nobody still to play holds a higher one.
+    bool cardWins() const {
+        if (card <= top()) return false;
+        for (int s = 0; s < 4; ++s)
+            if (stillToPlay(s) && *hands[static_cast<std::size_t>(s)].rbegin() > card) return false;
+        return true;
+    }
+    // The trick holds a five, or points while no five is left to catch.
+    bool fiveOrPointsWithNoFiveLeft() const { return fiveInTrick() || (trickPoints() > 0 && !fiveOut()); }
+    // The trumps still out in the other hands as the seat can count them.
+    int unseenCount() const {
+        int n = 0;
+        for (int r = R2; r <= RA; ++r)
+            if (unseen(r)) ++n;
+        return n;
+    }
+    // The points the seat's side will have whatever comes, besides those it
+    // has taken: the partner's ace and 2 in this trick, the seat's own ace and
+    // 2, and a 10 or a jack of the seat's that nothing left can beat.
+    int surePointsOfSide() const {
+        int n = aceAndTwoOf(partner(), seat) + (holds(RA) ? 1 : 0) + (holds(R2) ? 1 : 0);
+        for (int r : {R10, RJ})
+            if (holds(r) && knownHighest(r)) ++n;
+        return n;
+    }
+
     // Facts of the clauses of codes 30 to 49.
 
     // Facts of the clauses of codes 50 to 72.
@@ -173,42 +226,50 @@ struct Clause {
 
 const std::vector<Clause>& clauses() {
     static const std::vector<Clause> rows = {
-        {"10", "Put points on your partner's trick: it can no longer be beaten.",
+        {"10", "Your side's trick can no longer be beaten: ",
+         [](const Decision& d) { return d.partnerOnTop() && d.knownHighest(d.top()); }},
+        {"10", "put points on it.", [](const Decision& d) { return pointsOf(d.card) > 0; }},
+        {"11", "You play last ", [](const Decision& d) { return d.last(); }},
+        {"11", "and your side takes the trick: ",
+         [](const Decision& d) { return d.last() && d.sideOnTopWithCard(); }},
+        {"11", "put your points on it.", [](const Decision& d) { return pointsOf(d.card) > 0; }},
+        {"12", "You play last ", [](const Decision& d) { return d.last(); }},
+        {"12", "and the opponents' trick holds a five, or points with no five out: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.fiveOrPointsWithNoFiveLeft(); }},
+        {"12", "take it ", [](const Decision& d) { return d.cardWins(); }},
+        {"12", "with a five, 10 or jack if one wins, else as cheaply as you can.",
          [](const Decision& d) {
-             return d.partnerOnTop() && d.isHighestLeft(d.top()) && (isFive(d.card) || d.card == R10);
+             for (int r : {RV, Rv, R10, RJ})
+                 if (d.holds(r) && r > d.top()) return pointsOf(d.card) > 0 && d.card > d.top();
+             return d.card == d.lowestAbove(d.top());
          }},
-        {"11", "You play last and your partner takes the trick: put your points on it.",
-         [](const Decision& d) { return d.last() && d.partnerOnTop() && pointsOf(d.card) > 0; }},
-        {"12", "You play last and the opponents' trick holds a five, or points with no five left to catch: take it with the best card that wins.",
+        {"13", "The opponents' trick holds a five, or points with no five left to catch, ",
+         [](const Decision& d) { return d.opponentOnTop() && d.fiveOrPointsWithNoFiveLeft(); }},
+        {"13", "and you have the highest trump: ",
+         [](const Decision& d) { return d.knownHighest(d.highestHeld()); }},
+        {"13", "take it.", [](const Decision& d) { return d.cardWins() && d.card == d.highestHeld(); }},
+        {"14", "You play last ", [](const Decision& d) { return d.last(); }},
+        {"14", "and a point card wins the trick: ",
+         [](const Decision& d) { return pointsOf(d.card) > 0 && d.cardWins(); }},
+        {"14", "bring it home.", [](const Decision& d) { return d.cardWins(); }},
+        {"15", "An opponent may still beat your partner's trick and its points: ",
          [](const Decision& d) {
-             return d.last() && d.opponentOnTop() && (d.fiveInTrick() || (d.trickPoints() > 0 && !d.fiveOut())) &&
-                    d.card > d.top();
+             return d.partnerOnTop() && d.trickPoints() > 0 && d.anOpponentMayStillCome() &&
+                    d.unseenAbove(d.top());
          }},
-        {"13", "The opponents' trick holds a five, or points with no five left to catch, and you have the highest trump: take it.",
+        {"15", "take it over with the highest trump.",
+         [](const Decision& d) { return d.card > d.top() && d.knownHighest(d.card); }},
+        {"16", "Your side's bid fails if the opponents get the points in this trick: ",
          [](const Decision& d) {
-             return d.opponentOnTop() && (d.fiveInTrick() || (d.trickPoints() > 0 && !d.fiveOut())) &&
-                    d.card > d.top() && d.isHighestLeft(d.card);
+             const int theirs = d.pointsThem + d.aceAndTwoOf(d.left(), d.right());
+             return d.bidders && theirs <= 14 - d.bid && theirs + d.trickPoints() > 14 - d.bid;
          }},
-        {"14", "You play last and a point card wins the trick: bring it home.",
-         [](const Decision& d) { return d.last() && d.opponentOnTop() && pointsOf(d.card) > 0 && d.card > d.top(); }},
-        {"15", "An opponent can still beat your partner's trick and its points: take it over with the highest trump.",
+        {"16", "take it.", [](const Decision& d) { return d.cardWins(); }},
+        {"17", "With the points in this trick your side is sure to defeat the opponents' bid: ",
          [](const Decision& d) {
-             return d.partnerOnTop() && d.trickPoints() > 0 && !d.isHighestLeft(d.top()) && d.card > d.top() &&
-                    d.isHighestLeft(d.card);
+             return !d.bidders && d.pointsUs + d.surePointsOfSide() + d.trickPoints() > 14 - d.bid;
          }},
-        {"16", "Your side's bid fails if the opponents get the points in this trick: take it.",
-         [](const Decision& d) {
-             return d.bidders && d.pointsThem + d.aceAndTwoOf(d.left(), d.right()) + d.trickPoints() > 14 - d.bid &&
-                    d.card > d.top();
-         }},
-        {"17", "The points in this trick defeat the opponents' bid: take it.",
-         [](const Decision& d) {
-             // Points the side is sure of besides: its ace and 2, and a 10 or a jack that is the highest left.
-             int sure = d.aceAndTwoOf(d.partner(), d.seat) + (d.holds(RA) ? 1 : 0) + (d.holds(R2) ? 1 : 0);
-             for (int r : {R10, RJ})
-                 if (d.holds(r) && d.isHighestLeft(r)) ++sure;
-             return !d.bidders && d.pointsUs + sure + d.trickPoints() > 14 - d.bid && d.card > d.top();
-         }},
+        {"17", "take it.", [](const Decision& d) { return d.cardWins(); }},
         {"20", "Lead your highest trump: it takes the trick, your partner can put points on it and the opponents must give up trumps.",
          [](const Decision& d) { return d.leads() && d.isHighestLeft(d.card); }},
         {"21", "The opponents have no trumps left: every point still out is yours whatever you play.",
