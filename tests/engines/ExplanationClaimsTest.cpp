@@ -272,44 +272,49 @@ const std::vector<Clause>& clauses() {
         {"17", "take it.", [](const Decision& d) { return d.cardWins(); }},
         {"20", "Lead your highest trump: it takes the trick, your partner can put points on it and the opponents must give up trumps.",
          [](const Decision& d) { return d.leads() && d.isHighestLeft(d.card); }},
-        {"21", "The opponents have no trumps left: every point still out is yours whatever you play.",
-         [](const Decision& d) { return !d.hasTrumps(d.left()) && !d.hasTrumps(d.right()); }},
-        {"22", "Lead your cheapest card and keep the better ones for later tricks.", [](const Decision& d) { return d.leads() && d.card == d.firstCheapest(); }},
-        {"23", "Beat the opponent's card with the lowest trump that does: the next opponent must spend a higher trump and your partner plays last.",
+        {"21", "The opponents have no trumps left: ",
          [](const Decision& d) {
-             return d.opponentOnTop() && d.card == *d.held().upper_bound(d.top()) && d.mayStillPlay(d.left()) &&
-                    d.mayStillPlay(d.partner());
+             return !d.hasTrumps(d.left()) && !d.hasTrumps(d.right()) &&
+                    d.countedOut[static_cast<std::size_t>(d.left())] &&
+                    d.countedOut[static_cast<std::size_t>(d.right())];
          }},
-        {"24", "An opponent is above your partner's card and the trick holds points: play your highest card to leave the last opponent the most to beat.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.partnerPlayed() && d.trickPoints() > 0 && d.card == d.highestHeld() &&
-                    d.mayStillPlay(d.left());
-         }},
-        {"25", "An opponent is above your partner's card: win the trick back as cheaply as you can.",
-         [](const Decision& d) {
-             if (!d.opponentOnTop() || !d.partnerPlayed() || d.card <= d.top()) return false;
-             for (int r : d.held())
-                 if (r > d.top() && r < d.card && !isFive(r)) return false;
-             return true;
-         }},
-        {"26", "Keep your five for a trick your side is sure to take: play your cheapest card.",
-         [](const Decision& d) { return d.holdsFive() && !isFive(d.card) && d.card == d.firstCheapest(); }},
+        {"21", "every point still out is yours whatever you play.",
+         [](const Decision& d) { return !d.hasTrumps(d.left()) && !d.hasTrumps(d.right()) && !d.opponentOnTop(); }},
+        {"22", "Lead your cheapest card ",
+         [](const Decision& d) { return d.leads() && d.card == d.firstCheapest(); }},
+        {"22", "and keep the better ones for later tricks.", [](const Decision& d) { return d.held().size() > 1; }},
+        {"23", "Beat the opponent's card with the lowest trump that does: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.card == d.lowestAbove(d.top()); }},
+        {"23", "the next opponent must go higher to take the trick.",
+         [](const Decision& d) { return d.card > d.top() && d.mayStillCome(d.left()); }},
+        {"24", "An opponent is above your partner's card ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
+        {"24", "and the trick holds points: ", [](const Decision& d) { return d.trickPoints() > 0; }},
+        {"24", "play your highest card ",
+         [](const Decision& d) { return d.card == d.highestHeld() && d.card > d.top(); }},
+        {"24", "to leave the last opponent the most to beat.",
+         [](const Decision& d) { return d.mayStillCome(d.left()); }},
+        {"25", "An opponent is above your partner's card: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
+        {"25", "win the trick back as cheaply as you can.",
+         [](const Decision& d) { return d.card > d.top() && d.card == d.cheapestAboveFivesLast(); }},
+        {"26", "Keep the fives for a trick your side is sure to take: ",
+         [](const Decision& d) { return d.holdsFive() && !isFive(d.card); }},
+        {"26", "play your cheapest card.", [](const Decision& d) { return d.card == d.firstCheapest(); }},
         {"27", "Lead a high card without points: the opponents must spend a high trump to take it, and your low cards are kept.",
          [](const Decision& d) {
              return d.leads() && d.card >= R6 && d.card == d.highestPlainHeld();
          }},
-        {"28", "A low card would beat the lead but play your highest: the next opponent can then take the trick only with a higher trump.",
-         [](const Decision& d) {
-             bool lowBeats = false;
-             for (int r : d.held())
-                 if (r > d.top() && r < R9 && !isFive(r) && r != d.card) lowBeats = true;
-             return d.opponentOnTop() && lowBeats && d.card == d.highestHeld();
-         }},
-        {"29", "With two trumps, one of them a five, lead the five now: the next opponent must spend a high trump to take it and your partner can still win the trick.",
-         [](const Decision& d) {
-             return d.leads() && d.held().size() == 2 && isFive(d.card) && d.mayStillPlay(d.left()) &&
-                    d.mayStillPlay(d.partner());
-         }},
+        {"28", "A lower card would beat the lead ",
+         [](const Decision& d) { return d.lowestAbove(d.top()) != 0 && d.lowestAbove(d.top()) < d.card; }},
+        {"28", "but play your highest: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.card == d.highestHeld(); }},
+        {"28", "only a higher trump then takes the trick.", [](const Decision& d) { return d.card > d.top(); }},
+        {"29", "With two trumps and a five among them, ",
+         [](const Decision& d) { return d.held().size() == 2 && d.holdsFive(); }},
+        {"29", "lead a five now ", [](const Decision& d) { return d.leads() && isFive(d.card); }},
+        {"29", "while your partner may still win the trick.",
+         [](const Decision& d) { return d.mayStillCome(d.partner()) && d.unseenAbove(d.card); }},
         {"30", "Your partner led and the opponent before you has no trumps: play your highest card. The last player must spend a higher trump or lose the trick.",
          [](const Decision& d) {
              return d.ledBy() == d.partner() && !d.hasTrumps(d.right()) && d.card == d.highestHeld() &&
@@ -578,6 +583,8 @@ struct LaidTable {
 const std::vector<LaidTable>& laidTables() {
     static const std::vector<LaidTable> tables = {
         // Codes 10 to 29.
+        {"second to play with two trumps after the next opponent was passed over",
+         {{{RA, R4, R7}, {R2, R6, RJ}, {}, {R3, RQ, RK}}}, 0, 7, {RA, R2, R3, R4}, "28", RJ},
 
         // Codes 30 to 49.
 
