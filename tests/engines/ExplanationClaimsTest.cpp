@@ -270,8 +270,16 @@ const std::vector<Clause>& clauses() {
              return !d.bidders && d.pointsUs + d.surePointsOfSide() + d.trickPoints() > 14 - d.bid;
          }},
         {"17", "take it.", [](const Decision& d) { return d.cardWins(); }},
-        {"20", "Lead your highest trump: it takes the trick, your partner can put points on it and the opponents must give up trumps.",
-         [](const Decision& d) { return d.leads() && d.isHighestLeft(d.card); }},
+        {"20", "Lead your highest trump: ",
+         [](const Decision& d) { return d.leads() && d.card == d.highestHeld(); }},
+        {"20", "it takes the trick ", [](const Decision& d) { return d.knownHighest(d.card); }},
+        {"20", "and your partner may put points on it.",
+         [](const Decision& d) {
+             if (!d.mayStillCome(d.partner())) return false;
+             for (int r : {Rv, RV, R10, RJ})
+                 if (d.unseen(r)) return true;
+             return false;
+         }},
         {"21", "The opponents have no trumps left: ",
          [](const Decision& d) {
              return !d.hasTrumps(d.left()) && !d.hasTrumps(d.right()) &&
@@ -315,6 +323,9 @@ const std::vector<Clause>& clauses() {
         {"29", "lead a five now ", [](const Decision& d) { return d.leads() && isFive(d.card); }},
         {"29", "while your partner may still win the trick.",
          [](const Decision& d) { return d.mayStillCome(d.partner()) && d.unseenAbove(d.card); }},
+        {"73", "Lead your highest trump: ",
+         [](const Decision& d) { return d.leads() && d.card == d.highestHeld(); }},
+        {"73", "it takes the trick.", [](const Decision& d) { return d.knownHighest(d.card); }},
         {"30", "Your partner led and the opponent before you has no trumps: play your highest card. The last player must spend a higher trump or lose the trick.",
          [](const Decision& d) {
              return d.ledBy() == d.partner() && !d.hasTrumps(d.right()) && d.card == d.highestHeld() &&
@@ -583,6 +594,8 @@ struct LaidTable {
 const std::vector<LaidTable>& laidTables() {
     static const std::vector<LaidTable> tables = {
         // Codes 10 to 29.
+        {"the partner was passed over in the first trick and the seat leads its highest trump again",
+         {{{RA, RK, R3}, {R2, R4, R6, R7}, {}, {Rv, RV, R9, R10, RJ, RQ}}}, 0, 8, {RA, R2, Rv}, "73", RK},
         {"second to play with two trumps after the next opponent was passed over",
          {{{RA, R4, R7}, {R2, R6, RJ}, {}, {R3, RQ, RK}}}, 0, 7, {RA, R2, R3, R4}, "28", RJ},
 
