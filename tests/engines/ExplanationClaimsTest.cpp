@@ -309,10 +309,10 @@ const std::vector<Clause>& clauses() {
         {"26", "Keep the fives for a trick your side is sure to take: ",
          [](const Decision& d) { return d.holdsFive() && !isFive(d.card); }},
         {"26", "play your cheapest card.", [](const Decision& d) { return d.card == d.firstCheapest(); }},
-        {"27", "Lead a high card without points: the opponents must spend a high trump to take it, and your low cards are kept.",
-         [](const Decision& d) {
-             return d.leads() && d.card >= R6 && d.card == d.highestPlainHeld();
-         }},
+        {"27", "Lead a high card without points: ",
+         [](const Decision& d) { return d.leads() && d.card >= R8 && !carriesPoints(d.card); }},
+        {"27", "the opponents must spend a high trump to take it.",
+         [](const Decision& d) { return d.card >= R8 && d.anOpponentMayStillCome() && d.unseenAbove(d.card); }},
         {"28", "A lower card would beat the lead ",
          [](const Decision& d) { return d.lowestAbove(d.top()) != 0 && d.lowestAbove(d.top()) < d.card; }},
         {"28", "but play your highest: ",
@@ -326,6 +326,9 @@ const std::vector<Clause>& clauses() {
         {"73", "Lead your highest trump: ",
          [](const Decision& d) { return d.leads() && d.card == d.highestHeld(); }},
         {"73", "it takes the trick.", [](const Decision& d) { return d.knownHighest(d.card); }},
+        {"74", "Late in the deal: ", [](const Decision& d) { return d.unseenCount() < 6; }},
+        {"74", "lead your highest card without points.",
+         [](const Decision& d) { return d.leads() && !carriesPoints(d.card) && d.card == d.highestPlainHeld(); }},
         {"30", "Your partner led and the opponent before you has no trumps: play your highest card. The last player must spend a higher trump or lose the trick.",
          [](const Decision& d) {
              return d.ledBy() == d.partner() && !d.hasTrumps(d.right()) && d.card == d.highestHeld() &&
@@ -596,6 +599,8 @@ const std::vector<LaidTable>& laidTables() {
         // Codes 10 to 29.
         {"the partner was passed over in the first trick and the seat leads its highest trump again",
          {{{RA, RK, R3}, {R2, R4, R6, R7}, {}, {Rv, RV, R9, R10, RJ, RQ}}}, 0, 8, {RA, R2, Rv}, "73", RK},
+        {"late in the deal the seat leads from a 7 without a high card",
+         {{{R3, R7, R10}, {RA, R4}, {R6}, {RQ, R9}}}, 0, 7, {}, "74", R7},
         {"second to play with two trumps after the next opponent was passed over",
          {{{RA, R4, R7}, {R2, R6, RJ}, {}, {R3, RQ, RK}}}, 0, 7, {RA, R2, R3, R4}, "28", RJ},
 
