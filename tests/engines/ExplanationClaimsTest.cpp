@@ -183,6 +183,40 @@ struct Decision {
 
     // Facts of the clauses of codes 10 to 29.
 
+    // Every trump above the rank is gone or the seat's own: the seat knows
+    // no other hand can beat it.
+    bool knownHighest(int r) const {
+        for (int above = r + 1; above <= RA; ++above)
+            if (unseen(above)) return false;
+        return true;
+    }
+    bool anOpponentMayStillCome() const { return mayPlay(left()) || mayPlay(right()); }
+    // The seat's lowest card above the rank, by rank (the fives as ranked); 0 none.
+    int lowestAbove(int r) const {
+        const auto it = held().upper_bound(r);
+        return it == held().end() ? 0 : *it;
+    }
+    // Once the seat's card is in: the seat or its partner on top.
+    bool sideOnTopWithCard() const { return card > top() || partnerOnTop(); }
+    // The seat's card takes the trick: nobody still to play holds a higher one.
+    bool cardWins() const {
+        if (card <= top()) return false;
+        for (int s = 0; s < 4; ++s)
+            if (stillToPlay(s) && *hands[static_cast<std::size_t>(s)].rbegin() > card) return false;
+        return true;
+    }
+    // The trick holds a five, or points while no five is left to catch.
+    bool fiveOrPointsWithNoFiveLeft() const { return fiveInTrick() || (trickPoints() > 0 && !fiveOut()); }
+    // The points the seat's side will have whatever comes, besides those it
+    // has taken: the partner's ace and 2 in this trick, the seat's own ace and
+    // 2, and a 10 or a jack of the seat's that nothing left can beat.
+    int surePointsOfSide() const {
+        int n = aceAndTwoOf(partner(), seat) + (holds(RA) ? 1 : 0) + (holds(R2) ? 1 : 0);
+        for (int r : {R10, RJ})
+            if (holds(r) && knownHighest(r)) ++n;
+        return n;
+    }
+
     // Facts of the clauses of codes 30 to 49.
 
     // The partner may yet take the trick over the seat's own card.
@@ -236,82 +270,109 @@ struct Clause {
 
 const std::vector<Clause>& clauses() {
     static const std::vector<Clause> rows = {
-        {"10", "Put points on your partner's trick: it can no longer be beaten.",
+        {"10", "Your side's trick can no longer be beaten: ",
+         [](const Decision& d) { return d.partnerOnTop() && d.knownHighest(d.top()); }},
+        {"10", "put points on it.", [](const Decision& d) { return pointsOf(d.card) > 0; }},
+        {"11", "You play last ", [](const Decision& d) { return d.last(); }},
+        {"11", "and your side takes the trick: ",
+         [](const Decision& d) { return d.last() && d.sideOnTopWithCard(); }},
+        {"11", "put your points on it.", [](const Decision& d) { return pointsOf(d.card) > 0; }},
+        {"12", "You play last ", [](const Decision& d) { return d.last(); }},
+        {"12", "and the opponents' trick holds a five, or points with no five out: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.fiveOrPointsWithNoFiveLeft(); }},
+        {"12", "take it ", [](const Decision& d) { return d.cardWins(); }},
+        {"12", "with a five, 10 or jack if one wins, else as cheaply as you can.",
          [](const Decision& d) {
-             return d.partnerOnTop() && d.isHighestLeft(d.top()) && (isFive(d.card) || d.card == R10);
+             for (int r : {RV, Rv, R10, RJ})
+                 if (d.holds(r) && r > d.top()) return pointsOf(d.card) > 0 && d.card > d.top();
+             return d.card == d.lowestAbove(d.top());
          }},
-        {"11", "You play last and your partner takes the trick: put your points on it.",
-         [](const Decision& d) { return d.last() && d.partnerOnTop() && pointsOf(d.card) > 0; }},
-        {"12", "You play last and the opponents' trick holds a five, or points with no five left to catch: take it with the best card that wins.",
+        {"13", "The opponents' trick holds a five, or points with no five left to catch, ",
+         [](const Decision& d) { return d.opponentOnTop() && d.fiveOrPointsWithNoFiveLeft(); }},
+        {"13", "and you have the highest trump: ",
+         [](const Decision& d) { return d.knownHighest(d.highestHeld()); }},
+        {"13", "take it.", [](const Decision& d) { return d.cardWins() && d.card == d.highestHeld(); }},
+        {"14", "You play last ", [](const Decision& d) { return d.last(); }},
+        {"14", "and a point card wins the trick: ",
+         [](const Decision& d) { return pointsOf(d.card) > 0 && d.cardWins(); }},
+        {"14", "bring it home.", [](const Decision& d) { return d.cardWins(); }},
+        {"15", "An opponent may still beat your partner's trick and its points: ",
          [](const Decision& d) {
-             return d.last() && d.opponentOnTop() && (d.fiveInTrick() || (d.trickPoints() > 0 && !d.fiveOut())) &&
-                    d.card > d.top();
+             return d.partnerOnTop() && d.trickPoints() > 0 && d.anOpponentMayStillCome() &&
+                    d.unseenAbove(d.top());
          }},
-        {"13", "The opponents' trick holds a five, or points with no five left to catch, and you have the highest trump: take it.",
+        {"15", "take it over with the highest trump.",
+         [](const Decision& d) { return d.card > d.top() && d.knownHighest(d.card); }},
+        {"16", "Your side's bid fails if the opponents get the points in this trick: ",
          [](const Decision& d) {
-             return d.opponentOnTop() && (d.fiveInTrick() || (d.trickPoints() > 0 && !d.fiveOut())) &&
-                    d.card > d.top() && d.isHighestLeft(d.card);
+             const int theirs = d.pointsThem + d.aceAndTwoOf(d.left(), d.right());
+             return d.bidders && theirs <= 14 - d.bid && theirs + d.trickPoints() > 14 - d.bid;
          }},
-        {"14", "You play last and a point card wins the trick: bring it home.",
-         [](const Decision& d) { return d.last() && d.opponentOnTop() && pointsOf(d.card) > 0 && d.card > d.top(); }},
-        {"15", "An opponent can still beat your partner's trick and its points: take it over with the highest trump.",
+        {"16", "take it.", [](const Decision& d) { return d.cardWins(); }},
+        {"17", "With the points in this trick your side is sure to defeat the opponents' bid: ",
          [](const Decision& d) {
-             return d.partnerOnTop() && d.trickPoints() > 0 && !d.isHighestLeft(d.top()) && d.card > d.top() &&
-                    d.isHighestLeft(d.card);
+             return !d.bidders && d.pointsUs + d.surePointsOfSide() + d.trickPoints() > 14 - d.bid;
          }},
-        {"16", "Your side's bid fails if the opponents get the points in this trick: take it.",
+        {"17", "take it.", [](const Decision& d) { return d.cardWins(); }},
+        {"20", "Lead your highest trump: ",
+         [](const Decision& d) { return d.leads() && d.card == d.highestHeld(); }},
+        {"20", "it takes the trick ", [](const Decision& d) { return d.knownHighest(d.card); }},
+        {"20", "and your partner may put points on it.",
          [](const Decision& d) {
-             return d.bidders && d.pointsThem + d.aceAndTwoOf(d.left(), d.right()) + d.trickPoints() > 14 - d.bid &&
-                    d.card > d.top();
+             if (!d.mayPlay(d.partner())) return false;
+             for (int r : {Rv, RV, R10, RJ})
+                 if (d.unseen(r)) return true;
+             return false;
          }},
-        {"17", "The points in this trick defeat the opponents' bid: take it.",
+        {"21", "The opponents have no trumps left: ",
          [](const Decision& d) {
-             // Points the side is sure of besides: its ace and 2, and a 10 or a jack that is the highest left.
-             int sure = d.aceAndTwoOf(d.partner(), d.seat) + (d.holds(RA) ? 1 : 0) + (d.holds(R2) ? 1 : 0);
-             for (int r : {R10, RJ})
-                 if (d.holds(r) && d.isHighestLeft(r)) ++sure;
-             return !d.bidders && d.pointsUs + sure + d.trickPoints() > 14 - d.bid && d.card > d.top();
+             return !d.hasTrumps(d.left()) && !d.hasTrumps(d.right()) &&
+                    d.countedOut[static_cast<std::size_t>(d.left())] &&
+                    d.countedOut[static_cast<std::size_t>(d.right())];
          }},
-        {"20", "Lead your highest trump: it takes the trick, your partner can put points on it and the opponents must give up trumps.",
-         [](const Decision& d) { return d.leads() && d.isHighestLeft(d.card); }},
-        {"21", "The opponents have no trumps left: every point still out is yours whatever you play.",
-         [](const Decision& d) { return !d.hasTrumps(d.left()) && !d.hasTrumps(d.right()); }},
-        {"22", "Lead your cheapest card and keep the better ones for later tricks.", [](const Decision& d) { return d.leads() && d.card == d.firstCheapest(); }},
-        {"23", "Beat the opponent's card with the lowest trump that does: the next opponent must spend a higher trump and your partner plays last.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.card == *d.held().upper_bound(d.top()) && d.mayStillPlay(d.left()) &&
-                    d.mayStillPlay(d.partner());
-         }},
-        {"24", "An opponent is above your partner's card and the trick holds points: play your highest card to leave the last opponent the most to beat.",
-         [](const Decision& d) {
-             return d.opponentOnTop() && d.partnerPlayed() && d.trickPoints() > 0 && d.card == d.highestHeld() &&
-                    d.mayStillPlay(d.left());
-         }},
-        {"25", "An opponent is above your partner's card: win the trick back as cheaply as you can.",
-         [](const Decision& d) {
-             if (!d.opponentOnTop() || !d.partnerPlayed() || d.card <= d.top()) return false;
-             for (int r : d.held())
-                 if (r > d.top() && r < d.card && !isFive(r)) return false;
-             return true;
-         }},
-        {"26", "Keep your five for a trick your side is sure to take: play your cheapest card.",
-         [](const Decision& d) { return d.holdsFive() && !isFive(d.card) && d.card == d.firstCheapest(); }},
-        {"27", "Lead a high card without points: the opponents must spend a high trump to take it, and your low cards are kept.",
-         [](const Decision& d) {
-             return d.leads() && d.card >= R6 && d.card == d.highestPlainHeld();
-         }},
-        {"28", "A low card would beat the lead but play your highest: the next opponent can then take the trick only with a higher trump.",
-         [](const Decision& d) {
-             bool lowBeats = false;
-             for (int r : d.held())
-                 if (r > d.top() && r < R9 && !isFive(r) && r != d.card) lowBeats = true;
-             return d.opponentOnTop() && lowBeats && d.card == d.highestHeld();
-         }},
-        {"29", "With two trumps, one of them a five, lead the five now: the next opponent must spend a high trump to take it and your partner can still win the trick.",
-         [](const Decision& d) {
-             return d.leads() && d.held().size() == 2 && isFive(d.card) && d.mayStillPlay(d.left()) &&
-                    d.mayStillPlay(d.partner());
-         }},
+        {"21", "every point still out is yours whatever you play.",
+         [](const Decision& d) { return !d.hasTrumps(d.left()) && !d.hasTrumps(d.right()) && !d.opponentOnTop(); }},
+        {"22", "Lead your cheapest card ",
+         [](const Decision& d) { return d.leads() && d.card == d.firstCheapest(); }},
+        {"22", "and keep the better ones for later tricks.", [](const Decision& d) { return d.held().size() > 1; }},
+        {"23", "Beat the opponent's card with the lowest trump that does: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.card == d.lowestAbove(d.top()); }},
+        {"23", "the next opponent must go higher to take the trick.",
+         [](const Decision& d) { return d.card > d.top() && d.mayPlay(d.left()); }},
+        {"24", "An opponent is above your partner's card ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
+        {"24", "and the trick holds points: ", [](const Decision& d) { return d.trickPoints() > 0; }},
+        {"24", "play your highest card ",
+         [](const Decision& d) { return d.card == d.highestHeld() && d.card > d.top(); }},
+        {"24", "to leave the last opponent the most to beat.",
+         [](const Decision& d) { return d.mayPlay(d.left()); }},
+        {"25", "An opponent is above your partner's card: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
+        {"25", "win the trick back as cheaply as you can.",
+         [](const Decision& d) { return d.card > d.top() && d.card == d.cheapestAboveFivesLast(); }},
+        {"26", "Keep the fives for a trick your side is sure to take: ",
+         [](const Decision& d) { return d.holdsFive() && !isFive(d.card); }},
+        {"26", "play your cheapest card.", [](const Decision& d) { return d.card == d.firstCheapest(); }},
+        {"27", "Lead a high card without points: ",
+         [](const Decision& d) { return d.leads() && d.card >= R8 && !carriesPoints(d.card); }},
+        {"27", "the opponents must spend a high trump to take it.",
+         [](const Decision& d) { return d.card >= R8 && d.anOpponentMayStillCome() && d.unseenAbove(d.card); }},
+        {"28", "A lower card would beat the lead ",
+         [](const Decision& d) { return d.lowestAbove(d.top()) != 0 && d.lowestAbove(d.top()) < d.card; }},
+        {"28", "but play your highest: ",
+         [](const Decision& d) { return d.opponentOnTop() && d.card == d.highestHeld(); }},
+        {"28", "only a higher trump then takes the trick.", [](const Decision& d) { return d.card > d.top(); }},
+        {"29", "With two trumps and a five among them, ",
+         [](const Decision& d) { return d.held().size() == 2 && d.holdsFive(); }},
+        {"29", "lead a five now ", [](const Decision& d) { return d.leads() && isFive(d.card); }},
+        {"29", "while your partner may still win the trick.",
+         [](const Decision& d) { return d.mayPlay(d.partner()) && d.unseenAbove(d.card); }},
+        {"73", "Lead your highest trump: ",
+         [](const Decision& d) { return d.leads() && d.card == d.highestHeld(); }},
+        {"73", "it takes the trick.", [](const Decision& d) { return d.knownHighest(d.card); }},
+        {"74", "Late in the deal: ", [](const Decision& d) { return d.unseenCount() < 6; }},
+        {"74", "lead your highest card without points.",
+         [](const Decision& d) { return d.leads() && !carriesPoints(d.card) && d.card == d.highestPlainHeld(); }},
         {"30", "Your partner led ", [](const Decision& d) { return d.ledBy() == d.partner(); }},
         {"30", "and the opponent before you has no trumps: ",
          [](const Decision& d) { return !d.hasTrumps(d.right()) && d.knownOut(d.right()); }},
@@ -626,6 +687,12 @@ struct LaidTable {
 const std::vector<LaidTable>& laidTables() {
     static const std::vector<LaidTable> tables = {
         // Codes 10 to 29.
+        {"the partner was passed over in the first trick and the seat leads its highest trump again",
+         {{{RA, RK, R3}, {R2, R4, R6, R7}, {}, {Rv, RV, R9, R10, RJ, RQ}}}, 0, 8, {RA, R2, Rv}, "73", RK},
+        {"late in the deal the seat leads from a 7 without a high card",
+         {{{R3, R7, R10}, {RA, R4}, {R6}, {RQ, R9}}}, 0, 7, {}, "74", R7},
+        {"second to play with two trumps after the next opponent was passed over",
+         {{{RA, R4, R7}, {R2, R6, RJ}, {}, {R3, RQ, RK}}}, 0, 7, {RA, R2, R3, R4}, "28", RJ},
 
         // Codes 30 to 49.
         {"the seat's cheapest card is its king, the highest trump left, and its jack stays",
