@@ -695,6 +695,8 @@ const std::vector<LaidTable>& laidTables() {
          {{{RA, R4, R7}, {R2, R6, RJ}, {}, {R3, RQ, RK}}}, 0, 7, {RA, R2, R3, R4}, "28", RJ},
 
         // Codes 30 to 49.
+        {"the seat has led its ace and leads again from the king and the queen",
+         {{{RA, RK, RQ, R3}, {R2, R7, R8}, {R4, R10, Rv}, {R6, R9, RV}}}, 0, 8, {RA, R2, R4, R6}, "43", RK},
         {"the seat's cheapest card is its king, the highest trump left, and its jack stays",
          {{{R2, RJ, RK}, {RV, R7, RQ, R6}, {RA, R10, Rv}, {R3, R4, R8}}}, 2, 8, {RA, R4, R2, R7, R10, R3}, "37", RK},
         {"the seat's cheapest card is its ace and only the small five stays",
@@ -707,9 +709,6 @@ const std::vector<LaidTable>& laidTables() {
          {{{R4, R8, RA, Rv}, {R6, R9, RK}, {R7}, {RQ, RJ, R10, RV}}}, 3, 8, {RQ, R4, R6, R7, RJ, R8}, "55", RK},
         {"only the highest of two trumps beats the lead and the next opponent was passed over in the first trick",
          {{{RA, R6, R7, R9}, {R3, R4, R8}, {}, {R2, RK, RQ, R10}}}, 0, 8, {RA, R3, R2, R6}, "70", R8},
-
-        {"the seat has led its ace and leads again from the king and the queen",
-         {{{RA, RK, RQ, R3}, {R2, R7, R8}, {R4, R10, Rv}, {R6, R9, RV}}}, 0, 8, {RA, R2, R4, R6}, "43", RK},
     };
     return tables;
 }
