@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #include <fcntl.h>
@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <map>
 #include <sstream>
+#include <string_view>
 #include <thread>
 #include <utility>
 
@@ -32,6 +33,15 @@ constexpr auto kLockPoll = std::chrono::milliseconds(2);
 // How often a write reads and changes its file again when a write that did
 // not wait for the lock replaced the file meanwhile.
 constexpr int kAttempts = 5;
+// What marks the game's own temporary files: ".<file>.lumra-" and six
+// letters or digits, hidden and named as no player names a file.
+constexpr std::string_view kTemporaryMark = ".lumra-";
+constexpr std::size_t kTemporaryLetters = 6;
+
+std::function<void()>& pauseBeforeReplacing() {
+    static std::function<void()> pause;
+    return pause;
+}
 
 // The lock beside a scope file, under a name no player gives a file.
 QString lockFileFor(const std::string& path) {
@@ -155,30 +165,7 @@ bool load(QFile& f, Records& out) {
     return true;
 }
 
-// Whether the file at the name is still the one load() read (or still
-// missing when it read none). Every write puts a new file in place, and the
-// one read is held open, so its number cannot pass to a newer file.
-bool unchanged(const QFile& read) {
-    struct stat named{};
-    if (::stat(QFile::encodeName(read.fileName()).constData(), &named) != 0) return !read.isOpen() && errno == ENOENT;
-    struct stat held{};
-    return read.isOpen() && ::fstat(read.handle(), &held) == 0 && sameFile(held, named);
-}
-
-enum class Saved { Yes, Failed, Overtaken };
-
-// Writes the whole file anew through QSaveFile, so the file on disk is always
-// either the old text or the new one. Nothing left over by a killed write is
-// tidied away: on Linux QSaveFile writes into an unnamed file, which goes with
-// the writer; where it falls back to "<file>.XXXXXX", such a copy cannot be
-// told from one the player made and named ("user.ini.backup"), so it stays.
-// A write that went ahead without the lock may have put a newer file in
-// place since this one was read (or this writer, stopped while it held the
-// lock, was overtaken): the text is then not written, so that no value
-// written meanwhile is lost, and the caller reads the file again.
-Saved save(const QFile& read, const Records& records) {
-    QSaveFile f(read.fileName());
-    if (!f.open(QIODevice::WriteOnly)) return Saved::Failed;
+std::string textOf(const Records& records) {
     std::string text, section;
     bool first = true;
     for (const auto& [key, value] : records) {
@@ -189,19 +176,131 @@ Saved save(const QFile& read, const Records& records) {
         }
         text += Escape(key.second) + "=" + Escape(value) + "\n";
     }
-    // QSaveFile holds the text in a buffer and commits even when emptying
-    // that buffer at the end fails (a full disk, a size limit), which would
-    // put a file without its tail in place; emptying it here first and
-    // giving up on a failure keeps the old file instead.
-    if (f.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !f.flush()) {
-        f.cancelWriting();
-        return Saved::Failed;
+    return text;
+}
+
+// The file a link at the name leads to, however many links deep: a write
+// replaces that file and keeps the links the player set up. A loop of
+// links is replaced itself.
+QString finalName(const QString& name) {
+    QFileInfo file(name);
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth) file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? name : file.filePath();
+}
+
+// The old file's permissions, which the new one takes; none when there was
+// no file.
+std::optional<mode_t> permissionsOf(const QFile& read) {
+    struct stat st{};
+    if (!read.isOpen() || ::fstat(read.handle(), &st) != 0) return std::nullopt;
+    return st.st_mode & 0777;
+}
+
+// Whether the file at the name is still the one load() read (or still
+// missing when it read none). Every write puts a new file in place, and the
+// one read is held open, so its number cannot pass to a newer file.
+bool unchanged(const QFile& read, const QByteArray& target) {
+    struct stat named{};
+    if (::stat(target.constData(), &named) != 0) return !read.isOpen() && errno == ENOENT;
+    struct stat held{};
+    return read.isOpen() && ::fstat(read.handle(), &held) == 0 && sameFile(held, named);
+}
+
+QString temporaryPrefix(const QString& target) {
+    const QFileInfo file(target);
+    return file.path() + "/." + file.fileName() + QString::fromLatin1(kTemporaryMark.data(), kTemporaryMark.size());
+}
+
+// From the system's generator: programs forked from one another would
+// otherwise draw the same names.
+QString randomLetters() {
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    quint64 bits = QRandomGenerator::system()->generate64();
+    QString letters;
+    for (std::size_t i = 0; i < kTemporaryLetters; ++i, bits /= sizeof kLetters - 1)
+        letters += QLatin1Char(kLetters[bits % (sizeof kLetters - 1)]);
+    return letters;
+}
+
+// A scope file's new text, under the game's own temporary name beside the
+// file (beside the file a link leads to) until it is renamed over the
+// file; removed when it is not, unless the writer is killed first.
+class NewFile {
+public:
+    NewFile(const QString& target, std::optional<mode_t> permissions) {
+        const QString prefix = temporaryPrefix(target);
+        for (int tries = 0; tries < 100 && fd_ < 0; ++tries) {
+            const QByteArray name = QFile::encodeName(prefix + randomLetters());
+            // With the old file's permissions, or for a new file read and
+            // write for all less what the umask takes, as any program's new
+            // file; fchmod gives back what the umask took of the old ones.
+            fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                         permissions.value_or(0666));
+            if (fd_ >= 0)
+                name_ = name;
+            else if (errno != EEXIST)
+                break;
+        }
+        if (fd_ >= 0 && permissions) (void)::fchmod(fd_, *permissions);
     }
-    if (!unchanged(read)) {
-        f.cancelWriting();
-        return Saved::Overtaken;
+    ~NewFile() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!name_.isEmpty()) ::unlink(name_.constData());
     }
-    return f.commit() ? Saved::Yes : Saved::Failed;
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+    // The whole text written and on disk, or false: a short write (a full
+    // disk, a size limit) or a failed sync.
+    bool write(const std::string& text) {
+        if (fd_ < 0) return false;
+        for (std::size_t done = 0; done < text.size();) {
+            const ssize_t n = ::write(fd_, text.data() + done, text.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            done += static_cast<std::size_t>(n);
+        }
+        if (::fdatasync(fd_) != 0) return false;
+        return ::close(std::exchange(fd_, -1)) == 0;
+    }
+    bool replace(const QByteArray& target) {
+        if (::rename(name_.constData(), target.constData()) != 0) return false;
+        name_.clear();
+        return true;
+    }
+
+private:
+    int fd_ = -1;
+    QByteArray name_;
+};
+
+enum class Saved { Yes, Failed, Overtaken };
+
+// Writes the whole file anew, so the file on disk is always either the old
+// text or the new one: the text goes into a new file, which is synced to
+// disk, and only then is the file at the name checked to be still the one
+// load() read and the new file renamed over it. A write that went ahead
+// without the lock may have put a newer file in place since this one was
+// read (or this writer was stopped or slow in its write, a slow disk's
+// sync, while writes went ahead without it): the text is then not written,
+// so that no value written meanwhile is lost, and the caller reads the file
+// again. What can still be lost is a write that puts its file in place
+// while this writer is between that check and the rename, as no call
+// checks a name and renames over it in one step: this text then covers
+// that write. The moment lasts a few microseconds, unless this writer is
+// stopped there or the disk is busy, and only writes that went ahead
+// without the lock can fall into it. On a failure the new file is removed
+// and the old one stays as it was. A file the player made read-only is not
+// written.
+Saved save(const QFile& read, const Records& records) {
+    const QString target = finalName(read.fileName());
+    const QByteArray targetName = QFile::encodeName(target);
+    if (read.isOpen() && ::access(targetName.constData(), W_OK) != 0) return Saved::Failed;
+    NewFile file(target, permissionsOf(read));
+    if (!file.write(textOf(records))) return Saved::Failed;
+    if (const auto& pause = pauseBeforeReplacing()) pause();
+    if (!unchanged(read, targetName)) return Saved::Overtaken;
+    return file.replace(targetName) ? Saved::Yes : Saved::Failed;
 }
 
 // The user's configuration folder, or none when the user has no home: Qt
@@ -264,6 +363,8 @@ bool Update(bool localScope, const std::string& section, const std::string& name
     }
     return false;
 }
+
+void SetPauseBeforeReplacingForTests(std::function<void()> pause) { pauseBeforeReplacing() = std::move(pause); }
 
 bool Write(bool localScope, const std::string& section, const std::string& name, const std::string& value) {
     return Update(localScope, section, name, [&](const std::optional<std::string>&) { return value; });

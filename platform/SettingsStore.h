@@ -42,6 +42,13 @@ using Change = std::function<std::optional<std::string>(const std::optional<std:
 // written. False when it could not be written.
 bool Update(bool localScope, const std::string& section, const std::string& name, const Change& change);
 
+// For tests only; the game never sets it. Called in every write once the
+// new text is on disk under its temporary name, just before the last check
+// that the file is still the one that was read and the rename, so that a
+// test can stop or slow a write where that costs other writers most. An
+// empty function clears it.
+void SetPauseBeforeReplacingForTests(std::function<void()> pause);
+
 // The escaping used in the files, exposed for tests: backslash, CR, LF,
 // "=", "[" and "]" are written as escapes so a value may hold any character.
 std::string Escape(const std::string& raw);

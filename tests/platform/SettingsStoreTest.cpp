@@ -4,9 +4,11 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 
 #include <array>
@@ -138,4 +140,57 @@ TEST(SettingsStore, AWriteLeavesEveryOtherFileInTheFolderAlone) {
     EXPECT_EQ(entries.size(), static_cast<qsizetype>(std::size(names)) + 3) << entries.join(" ").toStdString();
     EXPECT_EQ(settings::Read(false, "Statistic", "TotalVi"), " 2");
     EXPECT_EQ(settings::Read(true, "Statistic", "Debug"), " 2");
+}
+
+TEST(SettingsStore, AWriteKeepsThePermissionsOfTheFileAndTheLinksToIt) {
+    // The new file takes the old one's permissions, whatever the umask; a new
+    // file gets what the umask leaves of read and write for all, as any
+    // program's new file does.
+    struct Case {
+        std::optional<mode_t> old;  // none: no file yet
+        mode_t umask, after;
+    };
+    const Case cases[] = {
+        {std::nullopt, 022, 0644}, {std::nullopt, 077, 0600}, {std::nullopt, 002, 0664},
+        {0600, 022, 0600},         {0640, 077, 0640},         {0666, 022, 0666},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.old.value_or(0)) + " under " + std::to_string(c.umask));
+        TempSettings tmp;
+        const std::string path = settings::ScopeFile(false);
+        if (c.old) {
+            ASSERT_TRUE(settings::Write(false, "Statistic", "TotalVi", " 1"));
+            ASSERT_EQ(::chmod(path.c_str(), *c.old), 0);
+        }
+        const mode_t before = ::umask(c.umask);
+        const bool written = settings::Write(false, "Statistic", "TotalDe", " 2");
+        ::umask(before);
+        ASSERT_TRUE(written);
+        struct stat st{};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.after);
+    }
+
+    // A settings file the player keeps elsewhere, with a link to it in the
+    // settings folder: the write replaces the file the link leads to, with
+    // its permissions, and the link stays.
+    TempSettings tmp;
+    QTemporaryDir elsewhere;
+    const QString real = elsewhere.path() + "/kept.ini";
+    QFile f(real);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Statistic]\nTotalVi= 3\n");
+    f.close();
+    ASSERT_EQ(::chmod(QFile::encodeName(real).constData(), 0600), 0);
+    const QString link = QString::fromStdString(settings::ScopeFile(false));
+    ASSERT_TRUE(QFile::link(real, link));
+    ASSERT_TRUE(settings::Write(false, "Statistic", "TotalDe", " 4"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(settings::Read(false, "Statistic", "TotalVi"), " 3");
+    EXPECT_EQ(settings::Read(false, "Statistic", "TotalDe"), " 4");
+    struct stat st{};
+    ASSERT_EQ(::stat(QFile::encodeName(real).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"kept.ini"});
 }

@@ -360,46 +360,81 @@ TEST(SettingsStoreWriters, NoStateOfTheLockHoldsAWriteUpForLongOrStopsTheWritesA
     }
 }
 
-TEST(SettingsStoreWriters, ACopyStoppedInItsWriteReadsTheFileAgainWhenItGoesOn) {
-    // A copy stopped while it bumps a count, after it read the file; writes
-    // go ahead without it, bumping the same count. When it goes on, its bump
-    // comes on top of theirs, and their other values stay.
-    TempSettings tmp;
-    ASSERT_TRUE(settings::Write(false, "Statistic", "Count", "10"));
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    const pid_t copy = startChild([&] {
-        close(fds[0]);
-        std::vector<std::string> seen;
-        const bool written = settings::Update(false, "Statistic", "Count", [&](const std::optional<std::string>& s) {
-            seen.push_back(s.value_or("-"));
-            if (seen.size() == 1) {
-                (void)!write(fds[1], "x", 1);
-                raise(SIGSTOP);
-            }
-            return std::optional(std::to_string(std::stoi(s.value_or("0")) + 1));
-        });
-        return written && seen == std::vector<std::string>{"10", "12"} ? 0 : 1;
-    });
-    close(fds[1]);
-    char c = 0;
-    ASSERT_EQ(read(fds[0], &c, 1), 1);
-    close(fds[0]);
-    int status = 0;
-    ASSERT_EQ(waitpid(copy, &status, WUNTRACED), copy);
-    ASSERT_TRUE(WIFSTOPPED(status));
-
+TEST(SettingsStoreWriters, ACopyStoppedOrSlowInItsWriteReadsTheFileAgainWhenItGoesOn) {
+    // A copy stopped or slowed while it bumps a count, after it read the
+    // file: in its change, or with its new file on disk just before it puts
+    // it in place, or in a sync that takes 400 ms, as on a slow disk. Writes
+    // go ahead without it, each after the 200 ms it waits for the lock,
+    // bumping the same count: against the slow copy, one, which is done
+    // before the copy goes on. When it goes on, its bump comes on top of
+    // theirs, and their other values stay.
+    enum class Where { InItsChange, WithItsNewFileOnDisk, InASlowSync };
+    struct Row {
+        const char* copy;
+        Where where;
+        int bumpsMeanwhile;
+        bool otherValueMeanwhile;
+    };
+    const Row rows[] = {
+        {"stopped in its change", Where::InItsChange, 2, true},
+        {"stopped with its new file on disk", Where::WithItsNewFileOnDisk, 2, true},
+        {"in a sync of 400 ms", Where::InASlowSync, 1, false},
+    };
     auto bump = [](const std::optional<std::string>& s) {
         return std::optional(std::to_string(std::stoi(s.value_or("0")) + 1));
     };
-    EXPECT_TRUE(settings::Update(false, "Statistic", "Count", bump));
-    EXPECT_TRUE(settings::Write(false, "Statistic", "Other", " 5"));
-    EXPECT_TRUE(settings::Update(false, "Statistic", "Count", bump));
-    ASSERT_EQ(settings::Read(false, "Statistic", "Count"), "12");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.copy);
+        TempSettings tmp;
+        ASSERT_TRUE(settings::Write(false, "Statistic", "Count", "10"));
+        const std::string bumpedMeanwhile = std::to_string(10 + row.bumpsMeanwhile);
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        const pid_t copy = startChild([&] {
+            close(fds[0]);
+            bool paused = false;
+            auto pause = [&] {
+                if (std::exchange(paused, true)) return;
+                (void)!write(fds[1], "x", 1);
+                if (row.where == Where::InASlowSync)
+                    usleep(400000);
+                else
+                    raise(SIGSTOP);
+            };
+            if (row.where != Where::InItsChange) settings::SetPauseBeforeReplacingForTests(pause);
+            std::vector<std::string> seen;
+            auto change = [&](const std::optional<std::string>& s) {
+                seen.push_back(s.value_or("-"));
+                if (row.where == Where::InItsChange) pause();
+                return bump(s);
+            };
+            const bool written = settings::Update(false, "Statistic", "Count", change);
+            return written && seen == std::vector<std::string>{"10", bumpedMeanwhile} ? 0 : 1;
+        });
+        close(fds[1]);
+        char c = 0;
+        ASSERT_EQ(read(fds[0], &c, 1), 1);
+        close(fds[0]);
+        const bool stopped = row.where != Where::InASlowSync;
+        if (stopped) {
+            int status = 0;
+            ASSERT_EQ(waitpid(copy, &status, WUNTRACED), copy);
+            ASSERT_TRUE(WIFSTOPPED(status));
+        }
 
-    kill(copy, SIGCONT);
-    EXPECT_EQ(waitChild(copy), 0) << "the copy read the file again, and wrote";
-    EXPECT_EQ(settings::Read(false, "Statistic", "Count"), "13");
-    EXPECT_EQ(settings::Read(false, "Statistic", "Other"), " 5");
-    EXPECT_EQ(folderEntries(tmp), QStringList{"user.ini"});
+        for (int i = 0; i < row.bumpsMeanwhile; ++i) {
+            EXPECT_TRUE(settings::Update(false, "Statistic", "Count", bump));
+            if (row.otherValueMeanwhile && i == 0) {
+                EXPECT_TRUE(settings::Write(false, "Statistic", "Other", " 5"));
+            }
+        }
+        EXPECT_EQ(settings::Read(false, "Statistic", "Count"), bumpedMeanwhile);
+        if (stopped) kill(copy, SIGCONT);
+        EXPECT_EQ(waitChild(copy), 0) << "the copy read the file again, and wrote";
+        EXPECT_EQ(settings::Read(false, "Statistic", "Count"), std::to_string(10 + row.bumpsMeanwhile + 1));
+        if (row.otherValueMeanwhile) {
+            EXPECT_EQ(settings::Read(false, "Statistic", "Other"), " 5");
+        }
+        EXPECT_EQ(folderEntries(tmp), QStringList{"user.ini"});
+    }
 }
