@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -29,7 +30,11 @@ using Clock = std::chrono::steady_clock;
 // A write holds the lock for a few milliseconds; a holder that keeps it
 // for this long is stopped or hung, not writing.
 constexpr auto kLockWait = std::chrono::milliseconds(200);
-constexpr auto kLockPoll = std::chrono::milliseconds(2);
+// How often a waiter looks whether the lock is free.
+constexpr auto kLockPoll = std::chrono::microseconds(100);
+// How long a program that has just let go of the lock keeps off it: long
+// enough for a waiter looking every kLockPoll to find it free.
+constexpr auto kTurn = 4 * kLockPoll;
 // How often a write reads and changes its file again when a write that did
 // not wait for the lock replaced the file meanwhile.
 constexpr int kAttempts = 5;
@@ -43,94 +48,68 @@ std::function<void()>& pauseBeforeReplacing() {
     return pause;
 }
 
-// The lock beside a scope file, under a name no player gives a file.
-QString lockFileFor(const std::string& path) {
-    const QFileInfo file(QString::fromStdString(path));
-    return file.absolutePath() + "/." + file.fileName() + ".lumra-lock";
-}
-
 bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // The lock a write holds while it reads, changes and writes a scope file: a
-// kernel lock (flock) on the lock file. The kernel lets go of it when its
-// holder ends, however it ends, and what the file holds means nothing, so
-// no lock ever has to be judged stale. What each state of the lock file
-// costs a write:
-//  - none, or left by a killed or crashed copy, or by an older version of
-//    the game (its owner's name inside, of this host or another, or empty
-//    when it was killed before writing one), or read-only, or another
-//    user's that we may read: nobody holds it, and the write takes it at
-//    once;
+// kernel lock (flock) on the settings folder itself. No file is made for
+// it, so none is left beside the settings, and nothing put at a name (a
+// folder, a link, a pipe, another user's file) can keep a write from it.
+// The kernel lets go of it when its holder ends, however it ends, so no
+// lock is ever stale. The lock file of older versions (".<file>.lumra-lock")
+// is no longer used and left alone, as is whatever else is at that name.
+// What each state of the lock costs a write:
+//  - free: the write takes it at once;
 //  - held by a copy that is writing: the write waits for it, a few
-//    milliseconds;
+//    milliseconds. A copy that writes without a pause would take the lock
+//    again each time before a waiter looks, so one that let go of it keeps
+//    off it for kTurn, and waiters get their turns;
 //  - held past kLockWait (a copy stopped or hung in the middle of its
-//    write): each write waits that long, then goes ahead without the lock,
-//    as a single program's would. Holding back would lose this write and
-//    every later one for as long as that copy stays stopped, and nothing
-//    can tell a stopped copy from a slow one to take its lock from it.
-//    Should the copy go on, it finds that the file changed under it and
-//    reads it again (see save()), so it writes over nothing written
-//    meanwhile, unless it stopped in the instant between that check and
-//    putting its file in place: one write may be lost then, no more;
-//  - something the game cannot lock (a folder, a link, which is never
-//    followed, a pipe, another user's file it may not read, a file system
-//    without such locks): the write goes ahead without it at once, and
-//    two copies writing at the same moment then have save()'s check only.
-//    Nothing is removed: the game's own writes never make such a thing.
-// The holder removes the lock file as it lets go, so that none is left
-// beside the settings; a write that took a lock on a file that was removed
-// meanwhile, or replaced, takes the one at the name instead.
-class WriteLock {
+//    write, or any program that may read the folder and holds it): each
+//    write waits that long, then goes ahead without the lock, as a single
+//    program's would. Holding back would lose this write and every later
+//    one for as long as the holder stays stopped, and nothing can tell a
+//    stopped copy from a slow one to take its lock from it. save()'s check
+//    keeps these writes and the holder's from covering one another (see
+//    there);
+//  - not to be had (a folder the game may not read, a file system without
+//    such locks): the write goes ahead without it at once, and two copies
+//    writing at the same moment then have save()'s check only.
+class FolderLock {
 public:
-    explicit WriteLock(const std::string& scopeFile) : path_(QFile::encodeName(lockFileFor(scopeFile))) {
-        const Clock::time_point deadline = Clock::now() + kLockWait;
-        while (fd_ < 0 && Clock::now() < deadline) {
-            const int fd = openLockFile();
-            if (fd < 0) return;
-            bool locked = false;
-            while (!(locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0) && (errno == EWOULDBLOCK || errno == EINTR) &&
-                   Clock::now() < deadline)
-                std::this_thread::sleep_for(kLockPoll);
-            if (locked && stillAtItsName(fd)) {
-                fd_ = fd;
-            } else {
-                ::close(fd);
-                if (!locked) return;
-            }
+    explicit FolderLock(const QByteArray& folder)
+        : fd_(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (fd_ >= 0 && !take()) {
+            ::close(fd_);
+            fd_ = -1;
         }
     }
-    ~WriteLock() {
+    ~FolderLock() {
         if (fd_ < 0) return;
-        ::unlink(path_.constData());
+        ::flock(fd_, LOCK_UN);
         ::close(fd_);
+        lastLetGo() = Clock::now().time_since_epoch().count();
     }
-    WriteLock(const WriteLock&) = delete;
-    WriteLock& operator=(const WriteLock&) = delete;
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
 
 private:
-    // A regular file, never through a link and never blocking (a pipe at
-    // the name would hold the open). Another user's file may be readable
-    // only, which is enough for flock.
-    int openLockFile() const {
-        constexpr int kFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
-        int fd = -1;
-        do fd = ::open(path_.constData(), O_RDWR | O_CREAT | kFlags, 0666);
-        while (fd < 0 && errno == EINTR);
-        if (fd < 0 && errno == EACCES) fd = ::open(path_.constData(), O_RDONLY | kFlags);
-        struct stat st{};
-        if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-            ::close(fd);
-            return -1;
-        }
-        return fd;
+    // When this program (any of its threads) last let go of the lock.
+    static std::atomic<Clock::rep>& lastLetGo() {
+        static std::atomic<Clock::rep> at{0};
+        return at;
     }
-    bool stillAtItsName(int fd) const {
-        struct stat held{}, named{};
-        return ::fstat(fd, &held) == 0 && ::lstat(path_.constData(), &named) == 0 && sameFile(held, named);
+    bool take() const {
+        const auto sinceLetGo = Clock::now() - Clock::time_point(Clock::duration(lastLetGo().load()));
+        if (sinceLetGo < kTurn) std::this_thread::sleep_for(kTurn - sinceLetGo);
+        const Clock::time_point deadline = Clock::now() + kLockWait;
+        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || Clock::now() >= deadline) return false;
+            std::this_thread::sleep_for(kLockPoll);
+        }
+        return true;
     }
 
-    QByteArray path_;
-    int fd_ = -1;
+    int fd_;
 };
 
 std::string envOr(const char* name) {
@@ -344,10 +323,11 @@ bool Update(bool localScope, const std::string& section, const std::string& name
         change(std::nullopt);
         return false;
     }
-    QDir().mkpath(QFileInfo(QString::fromStdString(path)).absolutePath());
+    const QString folder = QFileInfo(QString::fromStdString(path)).absolutePath();
+    QDir().mkpath(folder);
     // Another running copy of the game may write the same file: reading,
     // changing and writing it under one lock keeps each other's values.
-    const WriteLock lock(path);
+    const FolderLock lock(QFile::encodeName(folder));
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         QFile f(QString::fromStdString(path));
         Records r;
