@@ -6,15 +6,18 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <map>
 #include <sstream>
 #include <string_view>
@@ -42,6 +45,9 @@ constexpr int kAttempts = 5;
 // letters or digits, hidden and named as no player names a file.
 constexpr std::string_view kTemporaryMark = ".lumra-";
 constexpr std::size_t kTemporaryLetters = 6;
+// Far longer than any write takes: a temporary file this much older than
+// the one a write has just made was left by a killed write.
+constexpr time_t kStaleTemporaryAge = 60;
 
 std::function<void()>& pauseBeforeReplacing() {
     static std::function<void()> pause;
@@ -190,6 +196,8 @@ QString temporaryPrefix(const QString& target) {
     return file.path() + "/." + file.fileName() + QString::fromLatin1(kTemporaryMark.data(), kTemporaryMark.size());
 }
 
+bool isLetterOrDigit(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
+
 // From the system's generator: programs forked from one another would
 // otherwise draw the same names.
 QString randomLetters() {
@@ -239,7 +247,9 @@ public:
             if (n <= 0) return false;
             done += static_cast<std::size_t>(n);
         }
-        if (::fdatasync(fd_) != 0) return false;
+        struct stat st{};
+        if (::fdatasync(fd_) != 0 || ::fstat(fd_, &st) != 0) return false;
+        writtenAt_ = st.st_mtim.tv_sec;
         return ::close(std::exchange(fd_, -1)) == 0;
     }
     bool replace(const QByteArray& target) {
@@ -247,11 +257,45 @@ public:
         name_.clear();
         return true;
     }
+    // When the file system's clock says it was written.
+    time_t writtenAt() const { return writtenAt_; }
 
 private:
     int fd_ = -1;
     QByteArray name_;
+    time_t writtenAt_ = 0;
 };
+
+bool isStaleTemporary(int folder, const char* name, std::string_view prefix, time_t now) {
+    const std::string_view n(name);
+    if (n.size() != prefix.size() + kTemporaryLetters || !n.starts_with(prefix) ||
+        !std::all_of(n.begin() + static_cast<std::ptrdiff_t>(prefix.size()), n.end(), isLetterOrDigit))
+        return false;
+    struct stat st{};
+    return ::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+           now - st.st_mtim.tv_sec > kStaleTemporaryAge;
+}
+
+// A write killed before its rename leaves its new file behind, under the
+// game's own temporary name. A later write removes those that are
+// kStaleTemporaryAge older than its own new file (both times from the same
+// file system's clock), so the file of a copy that is writing stays; a copy
+// stopped in its write for longer than that may find its file gone, and
+// its write then fails or reads the file again, the file whole either way.
+// Only this user's regular files with exactly such a name are removed;
+// nothing a player names ("user.ini.backup", "user.ini.AbC123") has one.
+// Nor are the "<file>.XXXXXX" copies older versions could leave: they
+// cannot be told from the player's own.
+void clearStaleTemporaries(const QString& target, time_t now) {
+    const QByteArray name = QFile::encodeName(QFileInfo(temporaryPrefix(target)).fileName());
+    const std::string_view prefix(name.constData(), static_cast<std::size_t>(name.size()));
+    DIR* dir = ::opendir(QFile::encodeName(QFileInfo(target).path()).constData());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir))
+        if (isStaleTemporary(::dirfd(dir), entry->d_name, prefix, now))
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    ::closedir(dir);
+}
 
 enum class Saved { Yes, Failed, Overtaken };
 
@@ -279,7 +323,9 @@ Saved save(const QFile& read, const Records& records) {
     if (!file.write(textOf(records))) return Saved::Failed;
     if (const auto& pause = pauseBeforeReplacing()) pause();
     if (!unchanged(read, targetName)) return Saved::Overtaken;
-    return file.replace(targetName) ? Saved::Yes : Saved::Failed;
+    if (!file.replace(targetName)) return Saved::Failed;
+    clearStaleTemporaries(target, file.writtenAt());
+    return Saved::Yes;
 }
 
 // The user's configuration folder, or none when the user has no home: Qt

@@ -142,6 +142,69 @@ TEST(SettingsStore, AWriteLeavesEveryOtherFileInTheFolderAlone) {
     EXPECT_EQ(settings::Read(true, "Statistic", "Debug"), " 2");
 }
 
+TEST(SettingsStore, AWriteClearsTheStaleFilesKilledWritesLeftAndNothingElse) {
+    // A write killed before its rename leaves its new file under the game's
+    // own temporary name, ".<file>.lumra-" and six letters or digits. The
+    // next write of that file clears such files once they are clearly
+    // stale; a fresh one may be a live writer's, and everything of another
+    // name, kind or owner may be the player's.
+    struct Entry {
+        const char* name;
+        enum { File, Folder, Link } kind;
+        int secondsAgo;
+        bool cleared;
+    };
+    const Entry entries[] = {
+        {".user.ini.lumra-Ab12Cd", Entry::File, 3600, true},
+        {".local.ini.lumra-x9Y8z7", Entry::File, 3600, true},
+        {".user.ini.lumra-Fresh1", Entry::File, 0, false},   // a live writer's, for all a write can tell
+        {".user.ini.lumra-Slow42", Entry::File, 20, false},  // so is one of a writer slowed for seconds
+        {".user.ini.lumra-Ab12C", Entry::File, 3600, false},
+        {".user.ini.lumra-Ab12Cde", Entry::File, 3600, false},
+        {".user.ini.lumra-Ab_2Cd", Entry::File, 3600, false},
+        {".user.ini.lumra-lock", Entry::File, 3600, false},  // an older version's lock
+        {".other.ini.lumra-Ab12Cd", Entry::File, 3600, false},
+        {"user.ini.lumra-Ab12Cd", Entry::File, 3600, false},
+        {"user.ini.backup", Entry::File, 3600, false},
+        {"user.ini.AbC123", Entry::File, 3600, false},
+        {".user.ini.AbC123", Entry::File, 3600, false},
+        {".user.ini.lumra-Fold3r", Entry::Folder, 3600, false},
+        {".user.ini.lumra-L1nk00", Entry::Link, 3600, false},
+    };
+    TempSettings tmp;
+    for (const Entry& e : entries) {
+        const QString path = inFolder(tmp, e.name);
+        switch (e.kind) {
+        case Entry::File: touch(path, e.secondsAgo); break;
+        case Entry::Folder:
+            ASSERT_TRUE(QDir().mkdir(path));
+            age(path, e.secondsAgo);
+            break;
+        case Entry::Link: ASSERT_TRUE(QFile::link("user.ini.backup", path)); break;
+        }
+    }
+    // Another user's stale file at the game's name is not this user's to
+    // remove; only the superuser can make one to show it.
+    const bool asRoot = ::geteuid() == 0;
+    const QString othersCopy = inFolder(tmp, ".user.ini.lumra-Other1");
+    if (asRoot) {
+        touch(othersCopy, 3600);
+        ASSERT_EQ(::chown(QFile::encodeName(othersCopy).constData(), 65534, 65534), 0);
+    }
+
+    ASSERT_TRUE(settings::Write(false, "Statistic", "TotalVi", " 1"));
+    ASSERT_TRUE(settings::Write(true, "Statistic", "Debug", " 1"));
+    for (const Entry& e : entries) {
+        const QFileInfo after(inFolder(tmp, e.name));
+        EXPECT_EQ(after.exists() || after.isSymLink(), !e.cleared) << e.name;
+    }
+    if (asRoot) {
+        EXPECT_TRUE(QFileInfo::exists(othersCopy));
+    }
+    EXPECT_EQ(settings::Read(false, "Statistic", "TotalVi"), " 1");
+    EXPECT_EQ(settings::Read(true, "Statistic", "Debug"), " 1");
+}
+
 TEST(SettingsStore, AWriteKeepsThePermissionsOfTheFileAndTheLinksToIt) {
     // The new file takes the old one's permissions, whatever the umask; a new
     // file gets what the umask leaves of read and write for all, as any
