@@ -3,12 +3,13 @@
 // scope ("local" and "user") in the settings folder, holding
 // section / name / value records. Every call opens the file, reads or
 // writes it and closes it again; nothing is cached, so two running programs
-// see each other's writes. Writes are atomic (a temporary file renamed over
-// the old one), and each one reads, changes and writes its file under a lock
-// (".<file>.lumra-lock" beside it), so two programs writing at once keep
-// each other's values. A lock the game cannot take holds a write up for a
-// moment at most (SettingsStore.cpp tells which). A damaged or unreadable
-// file reads as missing values.
+// see each other's writes. Writes are atomic (the new text goes into a file
+// of the game's own beside the old one, ".<file>.lumra-" and six letters
+// or digits, which is renamed over it), and each one reads, changes and
+// writes its file under a kernel lock on the settings folder, so two
+// programs writing at once keep each other's values. A lock the game
+// cannot take holds a write up for a moment at most (SettingsStore.cpp
+// tells which). A damaged or unreadable file reads as missing values.
 //
 // The settings folder is $LUMRA_SETTINGS_DIR when set (tests use it), else
 // "Lumra Quest" in the user's configuration folder ($XDG_CONFIG_HOME or
@@ -42,8 +43,16 @@ using Change = std::function<std::optional<std::string>(const std::optional<std:
 // written. False when it could not be written.
 bool Update(bool localScope, const std::string& section, const std::string& name, const Change& change);
 
+// For tests only; the game never sets it. Called in every write once the
+// new text is on disk under its temporary name, just before the last check
+// that the file is still the one that was read and the rename, so that a
+// test can stop or slow a write where that costs other writers most. An
+// empty function clears it.
+void SetPauseBeforeReplacingForTests(std::function<void()> pause);
+
 // The escaping used in the files, exposed for tests: backslash, CR, LF,
-// "=", "[" and "]" are written as escapes so a value may hold any character.
+// "=", "[", "]" and ";" are written as escapes so a value may hold any
+// character.
 std::string Escape(const std::string& raw);
 std::string Unescape(const std::string& text);
 

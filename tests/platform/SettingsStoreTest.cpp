@@ -4,9 +4,11 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 
 #include <array>
@@ -138,4 +140,120 @@ TEST(SettingsStore, AWriteLeavesEveryOtherFileInTheFolderAlone) {
     EXPECT_EQ(entries.size(), static_cast<qsizetype>(std::size(names)) + 3) << entries.join(" ").toStdString();
     EXPECT_EQ(settings::Read(false, "Statistic", "TotalVi"), " 2");
     EXPECT_EQ(settings::Read(true, "Statistic", "Debug"), " 2");
+}
+
+TEST(SettingsStore, AWriteClearsTheStaleFilesKilledWritesLeftAndNothingElse) {
+    // A write killed before its rename leaves its new file under the game's
+    // own temporary name, ".<file>.lumra-" and six letters or digits. The
+    // next write of that file clears such files once they are clearly
+    // stale; a fresh one may be a live writer's, and everything of another
+    // name, kind or owner may be the player's.
+    struct Entry {
+        const char* name;
+        enum { File, Folder, Link } kind;
+        int secondsAgo;
+        bool cleared;
+    };
+    const Entry entries[] = {
+        {".user.ini.lumra-Ab12Cd", Entry::File, 3600, true},
+        {".local.ini.lumra-x9Y8z7", Entry::File, 3600, true},
+        {".user.ini.lumra-Fresh1", Entry::File, 0, false},   // a live writer's, for all a write can tell
+        {".user.ini.lumra-Slow42", Entry::File, 20, false},  // so is one of a writer slowed for seconds
+        {".user.ini.lumra-Ab12C", Entry::File, 3600, false},
+        {".user.ini.lumra-Ab12Cde", Entry::File, 3600, false},
+        {".user.ini.lumra-Ab_2Cd", Entry::File, 3600, false},
+        {".user.ini.lumra-lock", Entry::File, 3600, false},  // an older version's lock
+        {".other.ini.lumra-Ab12Cd", Entry::File, 3600, false},
+        {"user.ini.lumra-Ab12Cd", Entry::File, 3600, false},
+        {"user.ini.backup", Entry::File, 3600, false},
+        {"user.ini.AbC123", Entry::File, 3600, false},
+        {".user.ini.AbC123", Entry::File, 3600, false},
+        {".user.ini.lumra-Fold3r", Entry::Folder, 3600, false},
+        {".user.ini.lumra-L1nk00", Entry::Link, 3600, false},
+    };
+    TempSettings tmp;
+    for (const Entry& e : entries) {
+        const QString path = inFolder(tmp, e.name);
+        switch (e.kind) {
+        case Entry::File: touch(path, e.secondsAgo); break;
+        case Entry::Folder:
+            ASSERT_TRUE(QDir().mkdir(path));
+            age(path, e.secondsAgo);
+            break;
+        case Entry::Link: ASSERT_TRUE(QFile::link("user.ini.backup", path)); break;
+        }
+    }
+    // Another user's stale file at the game's name is not this user's to
+    // remove; only the superuser can make one to show it.
+    const bool asRoot = ::geteuid() == 0;
+    const QString othersCopy = inFolder(tmp, ".user.ini.lumra-Other1");
+    if (asRoot) {
+        touch(othersCopy, 3600);
+        ASSERT_EQ(::chown(QFile::encodeName(othersCopy).constData(), 65534, 65534), 0);
+    }
+
+    ASSERT_TRUE(settings::Write(false, "Statistic", "TotalVi", " 1"));
+    ASSERT_TRUE(settings::Write(true, "Statistic", "Debug", " 1"));
+    for (const Entry& e : entries) {
+        const QFileInfo after(inFolder(tmp, e.name));
+        EXPECT_EQ(after.exists() || after.isSymLink(), !e.cleared) << e.name;
+    }
+    if (asRoot) {
+        EXPECT_TRUE(QFileInfo::exists(othersCopy));
+    }
+    EXPECT_EQ(settings::Read(false, "Statistic", "TotalVi"), " 1");
+    EXPECT_EQ(settings::Read(true, "Statistic", "Debug"), " 1");
+}
+
+TEST(SettingsStore, AWriteKeepsThePermissionsOfTheFileAndTheLinksToIt) {
+    // The new file takes the old one's permissions, whatever the umask; a new
+    // file gets what the umask leaves of read and write for all, as any
+    // program's new file does.
+    struct Case {
+        std::optional<mode_t> old;  // none: no file yet
+        mode_t umask, after;
+    };
+    const Case cases[] = {
+        {std::nullopt, 022, 0644}, {std::nullopt, 077, 0600}, {std::nullopt, 002, 0664},
+        {0600, 022, 0600},         {0640, 077, 0640},         {0666, 022, 0666},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.old.value_or(0)) + " under " + std::to_string(c.umask));
+        TempSettings tmp;
+        const std::string path = settings::ScopeFile(false);
+        if (c.old) {
+            ASSERT_TRUE(settings::Write(false, "Statistic", "TotalVi", " 1"));
+            ASSERT_EQ(::chmod(path.c_str(), *c.old), 0);
+        }
+        const mode_t before = ::umask(c.umask);
+        const bool written = settings::Write(false, "Statistic", "TotalDe", " 2");
+        ::umask(before);
+        ASSERT_TRUE(written);
+        struct stat st{};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.after);
+    }
+
+    // A settings file the player keeps elsewhere, with a link to it in the
+    // settings folder: the write replaces the file the link leads to, with
+    // its permissions, and the link stays.
+    TempSettings tmp;
+    QTemporaryDir elsewhere;
+    const QString real = elsewhere.path() + "/kept.ini";
+    QFile f(real);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Statistic]\nTotalVi= 3\n");
+    f.close();
+    ASSERT_EQ(::chmod(QFile::encodeName(real).constData(), 0600), 0);
+    const QString link = QString::fromStdString(settings::ScopeFile(false));
+    ASSERT_TRUE(QFile::link(real, link));
+    ASSERT_TRUE(settings::Write(false, "Statistic", "TotalDe", " 4"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(settings::Read(false, "Statistic", "TotalVi"), " 3");
+    EXPECT_EQ(settings::Read(false, "Statistic", "TotalDe"), " 4");
+    struct stat st{};
+    ASSERT_EQ(::stat(QFile::encodeName(real).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"kept.ini"});
 }
