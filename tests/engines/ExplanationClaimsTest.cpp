@@ -255,6 +255,11 @@ struct Decision {
         return highestHeld() > top();
     }
     bool moreMayCome() const { return mayPlay(left()) || mayPlay(partner()) || mayPlay(right()); }
+    // An opponent may still take a card led now with a trump the seat has not seen.
+    bool anOpponentMayTakeWith(std::initializer_list<int> ranks) const {
+        return (mayPlay(left()) || mayPlay(right())) &&
+               std::any_of(ranks.begin(), ranks.end(), [&](int r) { return unseen(r); });
+    }
 };
 
 using Claim = std::function<bool(const Decision&)>;
@@ -522,7 +527,8 @@ const std::vector<Clause>& clauses() {
         {"58", "play your queen.", [](const Decision& d) { return d.card == RQ; }},
         {"59", "The trick holds a point or two: ",
          [](const Decision& d) { return d.trickPoints() > 0 && d.trickPoints() < 5; }},
-        {"59", "play your highest trump without points.", [](const Decision& d) { return d.card == d.highestPlainHeld(); }},
+        {"59", "play your highest trump other than the ace, the 10, the jack and the fives.",
+         [](const Decision& d) { return d.card == d.highestPlainHeld(); }},
         {"60", "The trick stands at a jack or a queen ", [](const Decision& d) { return d.top() == RJ || d.top() == RQ; }},
         {"60", "and more cards may come: ", [](const Decision& d) { return d.moreMayCome(); }},
         {"60", "play your second-highest trump ",
@@ -534,8 +540,8 @@ const std::vector<Clause>& clauses() {
         {"61", "which nothing can beat.", [](const Decision& d) { return d.card == RA; }},
         {"62", "Your highest trump is the queen: ", [](const Decision& d) { return d.highestHeld() == RQ; }},
         {"62", "lead your lowest card. ", [](const Decision& d) { return d.leads() && d.card == d.lowestHeld(); }},
-        {"62", "Led now the queen would only draw the king or the ace.",
-         [](const Decision& d) { return d.out(RK) || d.out(RA); }},
+        {"62", "Led now the queen may be taken by the king or the ace.",
+         [](const Decision& d) { return d.anOpponentMayTakeWith({RK, RA}); }},
         {"63", "An opponent is above your partner's card ",
          [](const Decision& d) { return d.opponentOnTop() && d.partnerPlayed(); }},
         {"63", "and the trick holds points: ", [](const Decision& d) { return d.trickPoints() > 0; }},
