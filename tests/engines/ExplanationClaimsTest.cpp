@@ -276,7 +276,7 @@ const std::vector<Clause>& clauses() {
         {"11", "You play last ", [](const Decision& d) { return d.last(); }},
         {"11", "and your side takes the trick: ",
          [](const Decision& d) { return d.last() && d.sideOnTopWithCard(); }},
-        {"11", "put your points on it.", [](const Decision& d) { return pointsOf(d.card) > 0; }},
+        {"11", "put points on it.", [](const Decision& d) { return pointsOf(d.card) > 0; }},
         {"12", "You play last ", [](const Decision& d) { return d.last(); }},
         {"12", "and the opponents' trick holds a five, or points with no five out: ",
          [](const Decision& d) { return d.opponentOnTop() && d.fiveOrPointsWithNoFiveLeft(); }},
@@ -428,8 +428,10 @@ const std::vector<Clause>& clauses() {
         {"39", "keep your small five ", [](const Decision& d) { return d.holds(Rv) && d.card != Rv; }},
         {"39", "and lead your lowest other card. ",
          [](const Decision& d) { return d.leads() && d.card == d.lowestNotFive() && !d.holds(RV); }},
-        {"39", "Led now the queen would only draw the king or the ace.",
-         [](const Decision& d) { return d.card != RQ && (d.unseen(RK) || d.unseen(RA)); }},
+        {"39", "Led now the queen may fall to the king or the ace.",
+         [](const Decision& d) {
+             return d.card != RQ && (d.unseen(RK) || d.unseen(RA)) && d.anOpponentMayStillCome();
+         }},
         {"40", "All your trumps are below the 10: ", [](const Decision& d) { return d.highestHeld() < R10; }},
         {"40", "lead your second-highest card ",
          [](const Decision& d) { return d.leads() && d.card == d.secondHighestHeld(); }},
