@@ -419,7 +419,7 @@ const std::vector<Clause>& clauses() {
         {"37", "play your cheapest card.", [](const Decision& d) { return d.card == d.firstCheapest(); }},
         {"38", "Your side holds the contract ", [](const Decision& d) { return d.bidders; }},
         {"38", "and the last opponent likely has few trumps: ",
-         [](const Decision& d) { return d.likelyLeft(d.right()) < 2.5f; }},
+         [](const Decision& d) { return !d.knownOut(d.right()) && d.likelyLeft(d.right()) < 2.5f; }},
         {"38", "lead your cheapest card ", [](const Decision& d) { return d.leads() && d.card == d.firstCheapest(); }},
         {"38", "and keep a five ",
          [](const Decision& d) { return d.held().size() == 2 && d.keeps([](int r) { return isFive(r); }); }},
@@ -432,6 +432,13 @@ const std::vector<Clause>& clauses() {
          [](const Decision& d) {
              return d.card != RQ && (d.unseen(RK) || d.unseen(RA)) && d.anOpponentMayStillCome();
          }},
+        {"85", "Your side holds the contract ", [](const Decision& d) { return d.bidders; }},
+        {"85", "and an opponent has no trumps: ",
+         [](const Decision& d) { return d.plainlyOut(d.left()) || d.plainlyOut(d.right()); }},
+        {"85", "lead your cheapest card ", [](const Decision& d) { return d.leads() && d.card == d.firstCheapest(); }},
+        {"85", "and keep a five ",
+         [](const Decision& d) { return d.held().size() == 2 && d.keeps([](int r) { return isFive(r); }); }},
+        {"85", "for a trick your side takes.", [](const Decision& d) { return !d.knownOut(d.partner()); }},
         {"40", "All your trumps are below the 10: ", [](const Decision& d) { return d.highestHeld() < R10; }},
         {"40", "lead your second-highest card ",
          [](const Decision& d) { return d.leads() && d.card == d.secondHighestHeld(); }},
