@@ -702,6 +702,8 @@ const std::vector<LaidTable>& laidTables() {
          {{{R3, R7, R10}, {RA, R4}, {R6}, {RQ, R9}}}, 0, 7, {}, "74", R7},
         {"second to play with two trumps after the next opponent was passed over",
          {{{RA, R4, R7}, {R2, R6, RJ}, {}, {R3, RQ, RK}}}, 0, 7, {RA, R2, R3, R4}, "28", RJ},
+        {"the bidder leads from a five and one other card after the opponent on its right was passed over",
+         {{{RA, R3, RV}, {R2, R4, RK}, {R6, R10, RQ}, {}}}, 0, 8, {RA, R2, R6}, "85", R3},
 
         // Codes 30 to 49.
         {"the seat has led its ace and leads again from the king and the queen",
