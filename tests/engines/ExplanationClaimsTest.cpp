@@ -640,6 +640,13 @@ std::string describe(const Decision& d) {
     return t;
 }
 
+// Each code's clauses, in the order of its text.
+std::map<std::string, std::vector<const Clause*>> clausesByCode() {
+    std::map<std::string, std::vector<const Clause*>> byCode;
+    for (const Clause& c : clauses()) byCode[c.code].push_back(&c);
+    return byCode;
+}
+
 // Each code's clauses, in order, are its English text, word for word: a
 // clause left out of the table, or one the text no longer holds, fails.
 TEST(ExplanationClaims, EachCodesClausesMakeUpItsWholeEnglishText) {
@@ -655,8 +662,7 @@ TEST(ExplanationClaims, EveryClauseHoldsForTheTableItIsShownWith) {
     TestTable t(5);
     Main& m = t.m();
     for (auto& h : m.Hand) h.myPlayAI = "LumraPlayRulesAI.TXT";
-    std::map<std::string, std::vector<const Clause*>> byCode;
-    for (const Clause& c : clauses()) byCode[c.code].push_back(&c);
+    const auto byCode = clausesByCode();
     std::map<std::string, int> shown;
     std::map<const Clause*, int> untrue;
     std::map<const Clause*, std::string> firstUntrue;
@@ -734,8 +740,7 @@ TEST(ExplanationClaims, EveryClauseHoldsAtTablesLaidByHand) {
     TestTable t(5);
     Main& m = t.m();
     for (auto& h : m.Hand) h.myPlayAI = "LumraPlayRulesAI.TXT";
-    std::map<std::string, std::vector<const Clause*>> byCode;
-    for (const Clause& c : clauses()) byCode[c.code].push_back(&c);
+    const auto byCode = clausesByCode();
     for (const LaidTable& table : laidTables()) {
         playsim::DealResult r;
         playsim::dealTrumps(m, table.hands, 1, table.bidder, table.bid, r);
@@ -748,7 +753,12 @@ TEST(ExplanationClaims, EveryClauseHoldsAtTablesLaidByHand) {
                 const Decision d = decisionAt(m, r);
                 EXPECT_EQ(SuggestText, table.code) << table.what << ": " << describe(d);
                 EXPECT_EQ(RankNameOf(d.card), RankNameOf(table.card)) << table.what;
-                for (const Clause* c : byCode[SuggestText])
+                const auto clausesShown = byCode.find(SuggestText);
+                if (clausesShown == byCode.end()) {
+                    ADD_FAILURE() << table.what << ": no clauses for code " << SuggestText;
+                    return;
+                }
+                for (const Clause* c : clausesShown->second)
                     EXPECT_TRUE(c->holds(d)) << table.what << ": code " << SuggestText << " \"" << c->text
                                              << "\" untrue; " << describe(d);
             },
