@@ -181,15 +181,10 @@ struct Decision {
         return false;
     }
 
-    // Facts of the clauses of codes 10 to 29.
 
     // Every trump above the rank is gone or the seat's own: the seat knows
     // no other hand can beat it.
-    bool knownHighest(int r) const {
-        for (int above = r + 1; above <= RA; ++above)
-            if (unseen(above)) return false;
-        return true;
-    }
+    bool knownHighest(int r) const { return !unseenAbove(r); }
     bool anOpponentMayStillCome() const { return mayPlay(left()) || mayPlay(right()); }
     // The seat's lowest card above the rank, by rank (the fives as ranked); 0 none.
     int lowestAbove(int r) const {
@@ -217,7 +212,6 @@ struct Decision {
         return n;
     }
 
-    // Facts of the clauses of codes 30 to 49.
 
     // The partner may yet take the trick over the seat's own card.
     bool partnerMayWin() const { return mayPlay(partner()) && unseenAbove(std::max(top(), card)); }
@@ -247,7 +241,6 @@ struct Decision {
         return keeps([&](int r) { return pointsOf(r) > 0 && r > top() && r > RV; });
     }
 
-    // Facts of the clauses of codes 50 to 72.
     bool beatsTop(int r) const { return r > top(); }
     bool onlyHighestBeats() const {
         for (int r : held())
@@ -257,7 +250,7 @@ struct Decision {
     bool moreMayCome() const { return mayPlay(left()) || mayPlay(partner()) || mayPlay(right()); }
     // An opponent may still take a card led now with a trump the seat has not seen.
     bool anOpponentMayTakeWith(std::initializer_list<int> ranks) const {
-        return (mayPlay(left()) || mayPlay(right())) &&
+        return anOpponentMayStillCome() &&
                std::any_of(ranks.begin(), ranks.end(), [&](int r) { return unseen(r); });
     }
 };
@@ -380,14 +373,14 @@ const std::vector<Clause>& clauses() {
          [](const Decision& d) { return d.leads() && !carriesPoints(d.card) && d.card == d.highestPlainHeld(); }},
         {"30", "Your partner led ", [](const Decision& d) { return d.ledBy() == d.partner(); }},
         {"30", "and the opponent before you has no trumps: ",
-         [](const Decision& d) { return !d.hasTrumps(d.right()) && d.knownOut(d.right()); }},
+         [](const Decision& d) { return d.plainlyOut(d.right()); }},
         {"30", "play your highest card. ", [](const Decision& d) { return d.card == d.highestHeld(); }},
         {"30", "The last player must spend a higher trump or lose the trick.",
          [](const Decision& d) { return d.ledBy() == d.partner() && d.mayPlay(d.left()) && d.card > d.top(); }},
         {"31", "Play your cheapest card ", [](const Decision& d) { return d.card == d.firstCheapest(); }},
         {"31", "and keep the better ones.", [](const Decision& d) { return d.held().size() > 1; }},
         {"32", "Your partner has no trumps left: ",
-         [](const Decision& d) { return !d.hasTrumps(d.partner()) && d.knownOut(d.partner()); }},
+         [](const Decision& d) { return d.plainlyOut(d.partner()); }},
         {"32", "beat the lead as cheaply as you can, ",
          [](const Decision& d) {
              return d.opponentOnTop() && d.topSeat() == d.ledBy() && d.card > d.top() &&
@@ -415,7 +408,7 @@ const std::vector<Clause>& clauses() {
          [](const Decision& d) { return d.card == d.lowestHeld() && !isFive(d.card); }},
         {"36", "You play last ", [](const Decision& d) { return d.last(); }},
         {"36", "and your partner has no trumps: ",
-         [](const Decision& d) { return !d.hasTrumps(d.partner()) && d.knownOut(d.partner()); }},
+         [](const Decision& d) { return d.plainlyOut(d.partner()); }},
         {"36", "play your lowest card that is not a five.",
          [](const Decision& d) { return !isFive(d.card) && d.card == d.lowestNotFive(); }},
         {"37", "Your partner's trick holds only a point or two ",
@@ -450,12 +443,12 @@ const std::vector<Clause>& clauses() {
         {"40", "and keep your highest for a later trick.", [](const Decision& d) { return d.card != d.highestHeld(); }},
         {"41", "Lead the queen: ", [](const Decision& d) { return d.leads() && d.card == RQ; }},
         {"41", "an opponent must spend a higher trump to take it.",
-         [](const Decision& d) { return d.unseenAbove(RQ) && (d.mayPlay(d.left()) || d.mayPlay(d.right())); }},
+         [](const Decision& d) { return d.unseenAbove(RQ) && d.anOpponentMayStillCome(); }},
         {"42", "Lead the 10: ", [](const Decision& d) { return d.leads() && d.card == R10; }},
         {"42", "it asks the opponents for a high trump ",
-         [](const Decision& d) { return d.unseenAbove(R10) && (d.mayPlay(d.left()) || d.mayPlay(d.right())); }},
+         [](const Decision& d) { return d.unseenAbove(R10) && d.anOpponentMayStillCome(); }},
         {"42", "and its point comes home unless they beat it.",
-         [](const Decision& d) { return d.mayPlay(d.left()) || d.mayPlay(d.right()); }},
+         [](const Decision& d) { return d.anOpponentMayStillCome(); }},
         {"43", "Lead the king: ", [](const Decision& d) { return d.leads() && d.card == RK; }},
         {"43", "the ace is gone ", [](const Decision& d) { return d.isGone(RA); }},
         {"43", "and you hold the queen too, ", [](const Decision& d) { return d.holds(RQ); }},
@@ -464,7 +457,7 @@ const std::vector<Clause>& clauses() {
         {"44", "Lead the jack: ", [](const Decision& d) { return d.leads() && d.card == RJ; }},
         {"44", "you hold the 10 as well, ", [](const Decision& d) { return d.holds(R10); }},
         {"44", "and every high trump the jack draws makes your 10 stronger.",
-         [](const Decision& d) { return d.unseenAbove(RJ) && (d.mayPlay(d.left()) || d.mayPlay(d.right())); }},
+         [](const Decision& d) { return d.unseenAbove(RJ) && d.anOpponentMayStillCome(); }},
         {"45", "You are defending with three trumps: ",
          [](const Decision& d) { return !d.bidders && d.held().size() == 3; }},
         {"45", "lead your five now. ", [](const Decision& d) { return d.leads() && isFive(d.card); }},
@@ -521,7 +514,7 @@ const std::vector<Clause>& clauses() {
         {"54", "play your lowest card.", [](const Decision& d) { return d.card == d.lowestHeld(); }},
         {"55", "Your partner holds the trick ", [](const Decision& d) { return d.partnerOnTop(); }},
         {"55", "and an opponent may still play: ",
-         [](const Decision& d) { return d.mayPlay(d.left()) || d.mayPlay(d.right()); }},
+         [](const Decision& d) { return d.anOpponentMayStillCome(); }},
         {"55", "put your king on it, ", [](const Decision& d) { return d.card == RK; }},
         {"55", "so the opponent must beat a king.", [](const Decision& d) { return d.top() < RK; }},
         {"56", "Your partner holds the trick ", [](const Decision& d) { return d.partnerOnTop(); }},
@@ -578,7 +571,7 @@ const std::vector<Clause>& clauses() {
          [](const Decision& d) { return d.card == d.highestPlainHeld(); }},
         {"68", "and keep your highest for later.", [](const Decision& d) { return d.card < d.highestHeld(); }},
         {"69", "Beat the opponent's card with the lowest trump that does: ",
-         [](const Decision& d) { return d.opponentOnTop() && d.card == *d.held().upper_bound(d.top()); }},
+         [](const Decision& d) { return d.opponentOnTop() && d.card == d.lowestAbove(d.top()); }},
         {"69", "the next opponent has no trumps ", [](const Decision& d) { return d.plainlyOut(d.left()); }},
         {"69", "and your partner may still play after you.", [](const Decision& d) { return d.mayPlay(d.partner()); }},
         {"70", "Only your highest card beats the lead: ",
@@ -714,10 +707,10 @@ const std::vector<LaidTable>& laidTables() {
          {{{R3, R7, R10}, {RA, R4}, {R6}, {RQ, R9}}}, 0, 7, {}, "74", R7},
         {"second to play with two trumps after the next opponent was passed over",
          {{{RA, R4, R7}, {R2, R6, RJ}, {}, {R3, RQ, RK}}}, 0, 7, {RA, R2, R3, R4}, "28", RJ},
-        {"the bidder leads from a five and one other card after the opponent on its right was passed over",
-         {{{RA, R3, RV}, {R2, R4, RK}, {R6, R10, RQ}, {}}}, 0, 8, {RA, R2, R6}, "85", R3},
 
         // Codes 30 to 49.
+        {"the bidder leads from a five and one other card after the opponent on its right was passed over",
+         {{{RA, R3, RV}, {R2, R4, RK}, {R6, R10, RQ}, {}}}, 0, 8, {RA, R2, R6}, "85", R3},
         {"the seat has led its ace and leads again from the king and the queen",
          {{{RA, RK, RQ, R3}, {R2, R7, R8}, {R4, R10, Rv}, {R6, R9, RV}}}, 0, 8, {RA, R2, R4, R6}, "43", RK},
         {"the seat's cheapest card is its king, the highest trump left, and its jack stays",

@@ -224,7 +224,8 @@ inline int trumpOfRank(const KortHand& h, int colour, int rank) {
 }
 
 // Plays the dealt hands out; the engine decides every card but the first
-// ones given by rank (a rank the seat does not hold is left to the engine).
+// ones given by rank (from a rank the seat to play does not hold on, the
+// engine decides them all).
 // The observer, when given, sees each decision of the engine before its
 // card is played.
 inline void playOut(Main& m, DealResult& r, const std::function<void()>& observe = {},
